@@ -1,0 +1,76 @@
+#include "driver/evaluate.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "driver/report.h"
+#include "judge/submission.h"
+#include "taskinput/input_file.h"
+#include "textio/assertion.h"
+#include "textio/line_reader.h"
+#include "textio/text_file.h"
+
+namespace {
+
+/// Whether the report path names the existing file that `other` names, through any link.
+bool namesSameFile(const char* reportPath, const char* otherPath) {
+  std::error_code error;
+  return std::filesystem::equivalent(reportPath, otherPath, error) && !error;
+}
+
+/// Reads the input file, then reads and judges the submission: the accepted results.
+std::vector<TestResult> judge(const char* inputPath, const char* submissionPath) {
+  std::vector<TestCase> testCases;
+  readInputFile(inputPath, testCases);
+  TextFile submission(submissionPath);
+  LineReader reader{submission};
+  return readSubmission(reader, testCases);
+}
+
+/// Runs the evaluation and writes the one report form that it ends with; true, with the
+/// results, when the submission was accepted.
+bool judgeAndReport(std::FILE* report, const char* inputPath, const char* submissionPath,
+                    std::vector<TestResult>& results) {
+  try {
+    results = judge(inputPath, submissionPath);
+    writeSuccessReport(report, results);
+    return true;
+  } catch (const EAssertion& failure) {
+    writeFailureReport(report, failure.line, failure.message);
+  } catch (...) {
+    writeUnexpectedReport(report);
+  }
+  return false;
+}
+
+}  // namespace
+
+void printUsage() {
+  std::fputs("Uporaba: Mrezovnik eval input.txt submission.txt report.txt\n", stdout);
+}
+
+int evaluate(int argc, char** argv) {
+  if (argc < 5) {
+    printUsage();
+    return ExitUsage;
+  }
+  const char* inputPath = argv[2];
+  const char* submissionPath = argv[3];
+  const char* reportPath = argv[4];
+  // Opening the report truncates it: it must never be one of the files to read.
+  if (namesSameFile(reportPath, inputPath) || namesSameFile(reportPath, submissionPath)) {
+    return ExitReportFailed;
+  }
+  std::FILE* report = std::fopen(reportPath, "wt");
+  if (report == nullptr) return ExitReportFailed;
+
+  std::vector<TestResult> results;
+  const bool accepted = judgeAndReport(report, inputPath, submissionPath, results);
+  if (!closeReport(report)) return ExitReportFailed;
+  // The console lines follow the closed report, so that they can neither reach the report
+  // nor claim a result that the report failed to record.
+  if (accepted) printSummary(stdout, results);
+  return ExitDone;
+}

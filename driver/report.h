@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "judge/submission.h"
+
+// The report's three forms, each written once at the end of a run, and the console summary.
+
+/// The success form: "OK", the number of results, then "<number> <nearPairs>" per result.
+void writeSuccessReport(std::FILE* report, const std::vector<TestResult>& results);
+
+/// The failure form: the failed check's number and message, then "-1". The message is
+/// written as data, up to its first NUL byte.
+void writeFailureReport(std::FILE* report, int32_t checkNumber, std::string_view message);
+
+/// The unexpected-error form, for any failure that is not a failed check.
+void writeUnexpectedReport(std::FILE* report);
+
+/// Flushes and closes the report; false when any write, the flush or the close failed.
+bool closeReport(std::FILE* report);
+
+/// The console line of every result, in order.
+void printSummary(std::FILE* out, const std::vector<TestResult>& results);

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+/// The task's name, which line 1 of the input file and line 2 of a submission must equal.
+inline constexpr std::string_view TaskName = "Mrezovje";
+
+/// A square grid of cell characters ('R' red, '#' black, '.' white), row by row in one
+/// buffer. Its rows are indexed from 0 here and numbered from 1 in messages.
+class Grid {
+ public:
+  Grid() = default;
+  /// A grid of n rows of n unset cells.
+  explicit Grid(int32_t n) { resize(n); }
+  Grid(const Grid& other);
+  Grid& operator=(const Grid& other);
+  Grid(Grid&&) noexcept = default;
+  Grid& operator=(Grid&&) noexcept = default;
+
+  /// Makes the grid n by n with unset cells, reusing its buffer when it is large enough.
+  void resize(int32_t n);
+  /// The number of rows, and of columns.
+  int32_t size() const { return n_; }
+  /// Row i, for writing its n cells.
+  char* rowData(int32_t i) { return cells_.get() + static_cast<std::size_t>(i) * n_; }
+  /// Row i, for reading.
+  const char* rowData(int32_t i) const {
+    return cells_.get() + static_cast<std::size_t>(i) * n_;
+  }
+  /// Row i as text.
+  std::string_view row(int32_t i) const { return {rowData(i), static_cast<std::size_t>(n_)}; }
+
+  /// Same size and the same cells.
+  bool operator==(const Grid& other) const;
+
+ private:
+  /// n * n, as a byte count.
+  std::size_t cellCount() const { return static_cast<std::size_t>(n_) * n_; }
+
+  int32_t n_ = 0;
+  std::size_t capacity_ = 0;
+  std::unique_ptr<char[]> cells_;
+};
+
+/// One test case of the input file: the grid and its parameters, accepted once and then
+/// only read.
+struct TestCase {
+  /// The text of line 1 of the input file.
+  std::string taskName;
+  /// The test case number from the block, equal to the block's position from 1.
+  int32_t number = 0;
+  /// The grid's number of rows and columns, 1 to 1000.
+  int32_t n = 0;
+  /// The neighbourhood radius (Chebyshev distance), 1 to n.
+  int32_t d = 0;
+  /// The least number of white cells around every black cell.
+  int32_t b = 0;
+  /// The most black cells around any black cell.
+  int32_t c = 0;
+  /// The initial colouring.
+  Grid grid;
+
+  bool operator==(const TestCase&) const = default;
+};

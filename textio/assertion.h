@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+/// The one exception of every failed check: its message and its check number.
+class EAssertion {
+ public:
+  /// Copies the two texts and stores the check number.
+  EAssertion(std::string_view message, std::string_view file, int32_t line);
+
+  /// The composed message, without a line end.
+  std::string message;
+  /// The source file that holds the check; carried, never printed.
+  std::string file;
+  /// The check number that the report prints.
+  int32_t line;
+};
+
+/// Ends the evaluation with a failed check; called only after its condition failed.
+[[noreturn]] void throwAssertion(std::string_view message, std::string_view file,
+                                 int32_t line);

@@ -1,0 +1,62 @@
+#include "textio/text_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+TextFile::TextFile(const std::string& path, std::size_t chunkSize)
+    : file_(std::fopen(path.c_str(), "rb")),
+      chunkSize_(std::max<std::size_t>(chunkSize, 2)),
+      buffer_(new char[chunkSize_]) {
+  if (file_ == nullptr) {
+    exhausted_ = true;
+  } else {
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+  }
+}
+
+TextFile::~TextFile() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+bool TextFile::hasLine() {
+  if (begin_ == end_ && !exhausted_) refill();
+  return begin_ < end_;
+}
+
+bool TextFile::nextPiece(std::string_view& piece) {
+  for (;;) {
+    const char* start = buffer_.get() + begin_;
+    const std::size_t available = end_ - begin_;
+    if (const void* lineFeed = std::memchr(start, '\n', available)) {
+      std::size_t length = static_cast<const char*>(lineFeed) - start;
+      begin_ += length + 1;
+      if (length > 0 && start[length - 1] == '\r') --length;
+      piece = std::string_view(start, length);
+      return true;
+    }
+    if (exhausted_) {
+      piece = std::string_view(start, available);
+      begin_ = end_;
+      return true;
+    }
+    // A carriage return at the end of the chunk stays behind until the next byte shows
+    // whether it comes before a line feed.
+    const std::size_t held = (available > 0 && start[available - 1] == '\r') ? 1 : 0;
+    if (available > held) {
+      piece = std::string_view(start, available - held);
+      begin_ += available - held;
+      return false;
+    }
+    refill();
+  }
+}
+
+void TextFile::refill() {
+  const std::size_t kept = end_ - begin_;
+  std::memmove(buffer_.get(), buffer_.get() + begin_, kept);
+  begin_ = 0;
+  end_ = kept;
+  const std::size_t got = std::fread(buffer_.get() + end_, 1, chunkSize_ - end_, file_);
+  end_ += got;
+  if (got == 0) exhausted_ = true;
+}

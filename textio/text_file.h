@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+/// A file read from the top as lines, in large chunks, handing each line to a sink in
+/// pieces so that a line of any length can be measured without being stored.
+///
+/// Line rule: a line ends at a line feed, which is not part of it; a carriage return
+/// directly before that line feed is not part of it either. Every other byte belongs to
+/// the line. A last line without a line feed is still a line. A file that cannot be
+/// opened, or that fails while being read, reads as if it ended there.
+class TextFile {
+ public:
+  /// Bytes asked of the file at a time, unless a test asks for smaller chunks.
+  static constexpr std::size_t DefaultChunkSize = 128 * 1024;
+
+  /// Opens the named file for reading; a failed open leaves a file with no lines.
+  explicit TextFile(const std::string& path, std::size_t chunkSize = DefaultChunkSize);
+  ~TextFile();
+  TextFile(const TextFile&) = delete;
+  TextFile& operator=(const TextFile&) = delete;
+
+  /// Whether at least one more line can be read.
+  bool hasLine();
+
+  /// Reads the next line, calling `sink(std::string_view)` for each of its pieces in
+  /// order (possibly none for an empty line); false, without a call, when no line is left.
+  template <class Sink>
+  bool readLine(Sink&& sink) {
+    if (!hasLine()) return false;
+    std::string_view piece;
+    bool lineEnded;
+    do {
+      lineEnded = nextPiece(piece);
+      if (!piece.empty()) sink(piece);
+    } while (!lineEnded);
+    return true;
+  }
+
+ private:
+  /// The next piece of the current line; true when the piece ends the line.
+  bool nextPiece(std::string_view& piece);
+  /// Moves the unread bytes to the front and reads more behind them.
+  void refill();
+
+  std::FILE* file_;
+  /// At least 2, so that a held-back carriage return leaves room to read behind it.
+  std::size_t chunkSize_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  bool exhausted_ = false;
+};
