@@ -1,5 +1,49 @@
 #include "taskinput/input_file.h"
 
-void readInputFile(const std::string& /*path*/, std::vector<TestCase>& testCases) {
+#include <cstdint>
+
+#include "taskinput/test_case_reader.h"
+#include "textio/assertion.h"
+#include "textio/int_fields.h"
+#include "textio/line_reader.h"
+#include "textio/message.h"
+#include "textio/text_file.h"
+
+void readInputFile(const std::string& path, std::vector<TestCase>& testCases) {
+  TextFile file(path);
+  LineReader reader{file};
+
+  std::string taskNameLine;
+  readLine(reader, taskNameLine);
+  if (taskNameLine != TaskName) {
+    throwAssertion(composeMessage("v prvi vrstici bi moral biti niz \"", TaskName, "\", ne pa \"",
+                                  taskNameLine, "\""),
+                   __FILE__, 173);
+  }
+
+  std::string countLine;
+  readLine(reader, countLine);
+  int32_t testCount = 0;
+  if (!parseLoneInt(countLine, testCount) || testCount < 1 || testCount > 100) {
+    throwAssertion(composeMessage("v drugi vrstici bi moralo biti stevilo testnih primerov, "
+                                  "ne pa \"",
+                                  countLine, "\""),
+                   __FILE__, 178);
+  }
+
   testCases.clear();
+  testCases.reserve(testCount);
+  for (int32_t k = 1; k <= testCount; ++k) {
+    const int64_t firstLine = reader.lineNo + 1;
+    TestCase testCase;
+    readTestCase(testCase, reader, taskNameLine);
+    if (testCase.number != k) {
+      throwAssertion(composeMessage("v vrsticah ", firstLine, "..", reader.lineNo,
+                                    " bi moral biti testni primer stevilka ", k, ", ne pa ",
+                                    testCase.number),
+                     __FILE__, 185);
+    }
+    testCases.push_back(std::move(testCase));
+  }
+  expectEnd(reader);
 }

@@ -29,6 +29,8 @@ std::size_t readRow(LineReader& reader, char* row, std::size_t width) {
   return length;
 }
 
+std::size_t measureLine(LineReader& reader) { return readRow(reader, nullptr, 0); }
+
 void expectEnd(LineReader& reader) {
   ++reader.lineNo;
   if (reader.in.hasLine()) {

@@ -21,6 +21,10 @@ void readLine(LineReader& reader, std::string& line);
 /// when the line is exactly `width` bytes long (check 69 when none is left).
 std::size_t readRow(LineReader& reader, char* row, std::size_t width);
 
+/// Reads the next line and returns its length, storing none of it (check 69 when none is
+/// left).
+std::size_t measureLine(LineReader& reader);
+
 /// Fails with check 73 when the file holds any further line, even an empty one.
 void expectEnd(LineReader& reader);
 

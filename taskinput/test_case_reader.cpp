@@ -1,0 +1,78 @@
+#include "taskinput/test_case_reader.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "judge/check_grid.h"
+#include "textio/assertion.h"
+#include "textio/int_fields.h"
+#include "textio/message.h"
+
+namespace {
+
+/// Checks 149 to 153: the parameters, in the order n, d, b, c.
+void checkParameters(const TestCase& testCase) {
+  const int32_t n = testCase.n;
+  const int32_t d = testCase.d;
+  if (n < 1 || n > 1000) {
+    throwAssertion(composeMessage("velikost mreze bi morala biti od 1 do 1000, ne pa ", n),
+                   __FILE__, 149);
+  }
+  if (d < 1 || d > n) {
+    throwAssertion(composeMessage("d bi moral biti od 1 do n = ", n, ", ne pa ", d), __FILE__,
+                   150);
+  }
+  const int32_t fullNeighbourhood = (2 * d + 1) * (2 * d + 1) - 1;
+  if (testCase.b < 1 || testCase.b > fullNeighbourhood) {
+    throwAssertion(composeMessage("b bi moral biti od 1 do (2d+1)^2 - 1 = ", fullNeighbourhood,
+                                  ", ne pa ", testCase.b),
+                   __FILE__, 152);
+  }
+  if (testCase.c < 1 || testCase.c > fullNeighbourhood) {
+    throwAssertion(composeMessage("c bi moral biti od 1 do (2d+1)^2 - 1 = ", fullNeighbourhood,
+                                  ", ne pa ", testCase.c),
+                   __FILE__, 153);
+  }
+}
+
+/// Reads the n rows of the grid straight into the record (check 160 for a wrong length).
+void readGridRows(TestCase& testCase, LineReader& reader) {
+  const int32_t n = testCase.n;
+  testCase.grid.resize(n);
+  for (int32_t row = 0; row < n; ++row) {
+    const std::size_t length = readRow(reader, testCase.grid.rowData(row), n);
+    if (length != static_cast<std::size_t>(n)) {
+      throwAssertion(composeMessage(row + 1, ". vrstica bi morala imeti n = ", n,
+                                    " znakov, ne pa ", static_cast<uint64_t>(length)),
+                     __FILE__, 160);
+    }
+  }
+}
+
+}  // namespace
+
+void readTestCase(TestCase& testCase, LineReader& reader, const std::string& taskNameLine) {
+  testCase.taskName = taskNameLine;
+  if (measureLine(reader) != 0) {
+    throwAssertion("pred vsakim testnim primerom mora biti prazna vrstica", __FILE__, 143);
+  }
+  std::vector<int32_t> values;
+  readInts(reader, values, 1);
+  testCase.number = values[0];
+  readInts(reader, values, 4);
+  testCase.n = values[0];
+  testCase.d = values[1];
+  testCase.b = values[2];
+  testCase.c = values[3];
+  checkParameters(testCase);
+  readGridRows(testCase, reader);
+
+  std::string message;
+  int64_t nearPairs = 0;
+  if (!checkGrid(testCase, testCase.grid, message, nearPairs)) {
+    throwAssertion(composeMessage("[napaka v VHODNI datoteki - to se ne bi smelo zgoditi, "
+                                  "obvesti organizatorje] ",
+                                  message),
+                   __FILE__, 163);
+  }
+}

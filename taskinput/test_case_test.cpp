@@ -1,0 +1,52 @@
+#include "taskinput/test_case.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+Grid gridOf(const std::string& cells, int32_t n) {
+  Grid grid(n);
+  cells.copy(grid.rowData(0), cells.size());
+  return grid;
+}
+
+TEST(Grid, CopiesCompareEqualAndIndependent) {
+  Grid grid = gridOf("R.#" "..." "##.", 3);
+  Grid copy = grid;
+  EXPECT_EQ(copy, grid);
+  EXPECT_EQ(copy.row(2), "##.");
+  copy.rowData(0)[0] = '.';
+  EXPECT_NE(copy, grid);
+  EXPECT_EQ(grid.row(0), "R.#");
+  EXPECT_NE(gridOf("....", 2), gridOf(".", 1));
+}
+
+TEST(Grid, ResizeKeepsRowsContiguousForTheNewSize) {
+  Grid grid = gridOf("abcdefghi", 3);
+  grid.resize(2);
+  std::string("wxyz").copy(grid.rowData(0), 4);
+  EXPECT_EQ(grid.size(), 2);
+  EXPECT_EQ(grid.row(1), "yz");
+  grid.resize(4);
+  std::string(16, '.').copy(grid.rowData(0), 16);
+  EXPECT_EQ(grid.row(3), "....");
+}
+
+TEST(TestCase, ACopyOfARecordComparesEqualFieldByField) {
+  TestCase record;
+  record.taskName = "Mrezovje";
+  record.number = 1;
+  record.n = 2;
+  record.d = 1;
+  record.b = 1;
+  record.c = 3;
+  record.grid = gridOf("#..R", 2);
+  TestCase copy = record;
+  EXPECT_EQ(copy, record);
+  copy.grid.rowData(1)[1] = '.';
+  EXPECT_NE(copy, record);
+}
+
+}  // namespace
