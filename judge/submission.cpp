@@ -1,9 +1,102 @@
 #include "judge/submission.h"
 
-std::vector<TestResult> readSubmission(LineReader& /*reader*/,
-                                       const std::vector<TestCase>& /*testCases*/) {
-  return {};
+#include <cstddef>
+#include <string>
+
+#include "judge/check_grid.h"
+#include "textio/assertion.h"
+#include "textio/int_fields.h"
+#include "textio/message.h"
+
+namespace {
+
+/// Checks 248 and 249: line 1 is six decimal digits. Only its length is kept of a longer
+/// line.
+void readContestantNumber(LineReader& reader) {
+  constexpr std::size_t Digits = 6;
+  char number[Digits];
+  const std::size_t length = readRow(reader, number, Digits);
+  constexpr char Message[] = "stevilka tekmovalca bi morala imeti 6 stevk";
+  if (length != Digits) throwAssertion(Message, __FILE__, 248);
+  for (const char digit : number) {
+    if (digit < '0' || digit > '9') throwAssertion(Message, __FILE__, 249);
+  }
 }
 
-void readSubmittedGrid(SubmittedGrid& /*block*/, LineReader& /*reader*/, int32_t /*number*/,
-                       const TestCase& /*testCase*/, TestResult& /*result*/) {}
+/// Check 254: line 2 is the task name.
+void readTaskName(LineReader& reader) {
+  std::string line;
+  readLine(reader, line);
+  if (line != TaskName) {
+    throwAssertion(composeMessage("v drugi vrstici bi moral biti niz \"", TaskName,
+                                  "\", ne pa \"", line, "\""),
+                   __FILE__, 254);
+  }
+}
+
+/// Checks 263 and 264: the test case number of a block's header line, 1 to testCount.
+int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCount) {
+  int32_t number = 0;
+  if (!parseLoneInt(line, number)) {
+    throwAssertion(composeMessage("v ", lineNo,
+                                  ". vrstici bi morala biti stevilka testnega primera, ne pa \"",
+                                  line, "\""),
+                   __FILE__, 263);
+  }
+  if (number < 1 || number > testCount) {
+    throwAssertion(composeMessage("v ", lineNo,
+                                  ". vrstici bi morala biti stevilka testnega primera od 1 do ",
+                                  testCount, ", ne pa ", number),
+                   __FILE__, 264);
+  }
+  return number;
+}
+
+}  // namespace
+
+std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<TestCase>& testCases) {
+  readContestantNumber(reader);
+  readTaskName(reader);
+
+  const auto testCount = static_cast<int32_t>(testCases.size());
+  std::vector<TestResult> results;
+  std::string line;
+  // One block at a time; its row buffer is reused by the next block.
+  SubmittedGrid block;
+  for (;;) {
+    // Between blocks the file may end, and empty lines are passed over.
+    line.clear();
+    if (!reader.in.readLine([&line](std::string_view piece) { line.append(piece); })) break;
+    ++reader.lineNo;
+    if (line.empty()) continue;
+    const int32_t number = parseBlockHeader(line, reader.lineNo, testCount);
+    TestResult result;
+    readSubmittedGrid(block, reader, number, testCases[number - 1], result);
+    results.push_back(result);
+  }
+  return results;
+}
+
+void readSubmittedGrid(SubmittedGrid& block, LineReader& reader, int32_t number,
+                       const TestCase& testCase, TestResult& result) {
+  result.number = number;
+  block.number = number;
+  block.testCase = &testCase;
+  const int32_t n = testCase.n;
+  block.rows.resize(n);
+  const int64_t headerLine = reader.lineNo;
+  for (int32_t row = 0; row < n; ++row) {
+    const std::size_t length = readRow(reader, block.rows.rowData(row), n);
+    if (length != static_cast<std::size_t>(n)) {
+      throwAssertion(composeMessage("v ", reader.lineNo, ". vrstici bi moralo biti n = ", n,
+                                    " znakov, ne pa ", static_cast<uint64_t>(length)),
+                     __FILE__, 217);
+    }
+  }
+  std::string message;
+  if (!checkGrid(testCase, block.rows, message, result.nearPairs)) {
+    throwAssertion(composeMessage("[napaka v resitvi, ki se zacne v ", headerLine,
+                                  ". vrstici oddane datoteke] ", message),
+                   __FILE__, 221);
+  }
+}
