@@ -30,17 +30,18 @@ ValidPair makeValidPair(int32_t d) {
   testCase.d = d;
   testCase.b = 1;
   testCase.c = (2 * d + 1) * (2 * d + 1) - 1;
-  testCase.grid = Grid(Size);
+  Grid input(Size);
   pair.answer = Grid(Size);
   for (int32_t i = 0; i < Size; ++i) {
     for (int32_t j = 0; j < Size; ++j) {
       const int roll = percent(random);
       const bool keepWhite = i % 2 == 0 && j % 2 == 0;
-      const char input = keepWhite || roll >= 25 ? '.' : roll < 5 ? 'R' : '#';
-      testCase.grid.rowData(i)[j] = input;
-      pair.answer.rowData(i)[j] = input == '.' && !keepWhite && roll >= 85 ? '#' : input;
+      const char cell = keepWhite || roll >= 25 ? '.' : roll < 5 ? 'R' : '#';
+      input.rowData(i)[j] = cell;
+      pair.answer.rowData(i)[j] = cell == '.' && !keepWhite && roll >= 85 ? '#' : cell;
     }
   }
+  testCase.grid = PackedGrid(input);
   return pair;
 }
 

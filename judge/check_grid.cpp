@@ -12,27 +12,39 @@ constexpr char Red = 'R';
 constexpr char Black = '#';
 constexpr char White = '.';
 
+/// A byte mask: 0xff where the condition holds, 0 where it does not. Written with masks,
+/// the per-cell tests below compile to branch-free vector code.
+inline uint8_t byteMask(bool condition) { return static_cast<uint8_t>(-static_cast<int>(condition)); }
+
+/// 0xff when a candidate character may stand where the input cell has `code`: red stays
+/// red, black stays black, white stays white or turns black; 0 otherwise.
+inline uint8_t allowedMask(uint8_t code, char out) {
+  const uint8_t isBlack = byteMask(out == Black);
+  return (byteMask(code == PackedGrid::RedCode) & byteMask(out == Red)) |
+         (byteMask(code == PackedGrid::BlackCode) & isBlack) |
+         (byteMask(code == PackedGrid::WhiteCode) & (byteMask(out == White) | isBlack));
+}
+
+/// Whether every cell of a candidate row is allowed by the input row's codes.
+bool rowIsAllowed(const uint8_t* codes, const char* candidate, int32_t n) {
+  uint8_t refused = 0;
+  const int32_t fullBytes = n / 4;
+  for (int32_t w = 0; w < fullBytes; ++w) {
+    for (int32_t k = 0; k < 4; ++k) {
+      const auto code = static_cast<uint8_t>((codes[w] >> (2 * k)) & 3);
+      refused |= static_cast<uint8_t>(~allowedMask(code, candidate[4 * w + k]));
+    }
+  }
+  for (int32_t j = 4 * fullBytes; j < n; ++j) {
+    const auto code = static_cast<uint8_t>((codes[fullBytes] >> (2 * (j % 4))) & 3);
+    refused |= static_cast<uint8_t>(~allowedMask(code, candidate[j]));
+  }
+  return refused == 0;
+}
+
 /// The colour word that the messages use for a cell character.
 const char* colourWord(char cell) {
   return cell == White ? "belo" : cell == Black ? "crno" : "rdece";
-}
-
-/// A byte mask: 0xff where the condition holds, 0 where it does not. Written as masks, the
-/// per-cell tests below compile to branch-free vector code.
-inline uint8_t byteMask(bool condition) { return static_cast<uint8_t>(-static_cast<int>(condition)); }
-
-/// Whether every cell of a candidate row is a cell character that the input row allows.
-bool rowIsAllowed(const char* input, const char* candidate, int32_t n) {
-  uint8_t refused = 0;
-  for (int32_t j = 0; j < n; ++j) {
-    const char in = input[j];
-    const char out = candidate[j];
-    const uint8_t isBlack = byteMask(out == Black);
-    const uint8_t isCell = byteMask(out == Red) | isBlack | byteMask(out == White);
-    const uint8_t painted = byteMask(in == White) & isBlack;
-    refused |= static_cast<uint8_t>(~((byteMask(in == out) & isCell) | painted));
-  }
-  return refused == 0;
 }
 
 /// The comparison message for a cell that breaks a rule, or "" when the cell passes.
@@ -55,12 +67,12 @@ std::string cellFault(int32_t row, int32_t column, char in, char out) {
 }
 
 /// Comparison phase: false, with the message of the first faulty cell in row-major order.
-bool compareCells(const Grid& input, const Grid& candidate, std::string& message) {
+bool compareCells(const PackedGrid& input, const Grid& candidate, std::string& message) {
   const int32_t n = input.size();
   for (int32_t i = 0; i < n; ++i) {
-    if (rowIsAllowed(input.rowData(i), candidate.rowData(i), n)) continue;
+    if (rowIsAllowed(input.rowCodes(i), candidate.rowData(i), n)) continue;
     for (int32_t j = 0;; ++j) {
-      std::string fault = cellFault(i, j, input.rowData(i)[j], candidate.rowData(i)[j]);
+      std::string fault = cellFault(i, j, input.cell(i, j), candidate.rowData(i)[j]);
       if (!fault.empty()) {
         message = std::move(fault);
         return false;
@@ -77,10 +89,11 @@ struct ThresholdFault {
   int32_t count = 0;
 };
 
-/// Counting phase, as one row-major sweep: the column counts of white and black cells in
-/// the rows within distance d of the current row, and their prefix sums along the row,
-/// padded on both sides so that every window is one subtraction. Each cell costs the same
-/// whatever d is, and memory is a few arrays of about 3n counts.
+/// Counting phase, as one row-major sweep. For the rows within distance d of the current
+/// row it keeps, per column, the number of white and of black cells, then sums them along
+/// the row into prefix sums with d + 1 zeros in front, so that every window is one
+/// subtraction; windows that reach past the right edge take the row's total instead. Each
+/// cell costs the same whatever d is, and memory is four arrays of at most 2n counts.
 class NeighbourhoodSweep {
  public:
   NeighbourhoodSweep(const TestCase& testCase, const Grid& candidate)
@@ -91,18 +104,18 @@ class NeighbourhoodSweep {
         c_(testCase.c),
         columnWhite_(n_, 0),
         columnBlack_(n_, 0),
-        prefixWhite_(paddedSize(), 0),
-        prefixBlack_(paddedSize(), 0) {}
+        prefixWhite_(static_cast<std::size_t>(n_) + reach_ + 1, 0),
+        prefixBlack_(static_cast<std::size_t>(n_) + reach_ + 1, 0) {}
 
   /// Runs the sweep; false, with the message of the first threshold fault, when one fails.
   bool run(std::string& message, int64_t& nearPairs) {
-    for (int32_t i = 0; i <= reach_; ++i) addRow(i, 1);
+    for (int32_t i = 0; i <= reach_; ++i) updateColumns(nullptr, grid_.rowData(i));
     int64_t blackCountSum = 0;
     ThresholdFault firstBlackFault;
     for (int32_t i = 0; i < n_; ++i) {
       if (i > 0) moveWindowTo(i);
       fillPrefixSums();
-      RowTotals totals = scanRow(i);
+      const RowTotals totals = scanRow(i);
       if (totals.whiteFault) {
         message = whiteFaultMessage(findWhiteFault(i));
         return false;
@@ -126,69 +139,104 @@ class NeighbourhoodSweep {
     uint32_t blackCountSum = 0;
   };
 
-  /// Room for the prefix sums and for reach_ + 1 entries of padding on each side.
-  std::size_t paddedSize() const { return static_cast<std::size_t>(n_) + 2 * reach_ + 1; }
+  // The loops below copy the row length, the thresholds and the arrays into locals: a
+  // store through an `int32_t*` may alias the members, which would keep them from
+  // vectorising.
 
-  /// Adds (sign 1) or removes (sign -1) row i's cells to or from the column counts.
-  void addRow(int32_t i, int32_t sign) {
-    const char* row = grid_.rowData(i);
-    for (int32_t j = 0; j < n_; ++j) {
-      columnWhite_[j] += sign * (row[j] == White);
-      columnBlack_[j] += sign * (row[j] == Black);
+  /// Takes row `removed` out of the column counts and puts row `added` in; either may be
+  /// null.
+  void updateColumns(const char* removed, const char* added) {
+    int32_t* white = columnWhite_.data();
+    int32_t* black = columnBlack_.data();
+    const int32_t n = n_;
+    if (removed != nullptr && added != nullptr) {
+      for (int32_t j = 0; j < n; ++j) {
+        white[j] += (added[j] == White) - (removed[j] == White);
+        black[j] += (added[j] == Black) - (removed[j] == Black);
+      }
+    } else if (added != nullptr) {
+      for (int32_t j = 0; j < n; ++j) {
+        white[j] += added[j] == White;
+        black[j] += added[j] == Black;
+      }
+    } else if (removed != nullptr) {
+      for (int32_t j = 0; j < n; ++j) {
+        white[j] -= removed[j] == White;
+        black[j] -= removed[j] == Black;
+      }
     }
   }
 
   /// Makes the column counts cover the rows within distance d of row i, from row i - 1.
   void moveWindowTo(int32_t i) {
-    if (i + reach_ < n_) addRow(i + reach_, 1);
-    if (i - reach_ - 1 >= 0) addRow(i - reach_ - 1, -1);
+    const char* removed = i - reach_ - 1 >= 0 ? grid_.rowData(i - reach_ - 1) : nullptr;
+    const char* added = i + reach_ < n_ ? grid_.rowData(i + reach_) : nullptr;
+    updateColumns(removed, added);
   }
 
-  /// Entry reach_ + 1 + k holds the counts of columns 0 to k; entries before hold 0 and
-  /// entries after hold the whole row's counts.
+  /// Entry reach_ + 1 + k holds the counts of columns 0 to k; the entries before hold 0.
   void fillPrefixSums() {
-    const std::size_t offset = reach_ + 1;
-    int32_t white = 0;
-    int32_t black = 0;
-    for (int32_t k = 0; k < n_; ++k) {
-      white += columnWhite_[k];
-      black += columnBlack_[k];
-      prefixWhite_[offset + k] = white;
-      prefixBlack_[offset + k] = black;
+    const int32_t* columnWhite = columnWhite_.data();
+    const int32_t* columnBlack = columnBlack_.data();
+    int32_t* white = prefixWhite_.data() + reach_ + 1;
+    int32_t* black = prefixBlack_.data() + reach_ + 1;
+    int32_t runningWhite = 0;
+    int32_t runningBlack = 0;
+    for (int32_t k = 0, n = n_; k < n; ++k) {
+      runningWhite += columnWhite[k];
+      runningBlack += columnBlack[k];
+      white[k] = runningWhite;
+      black[k] = runningBlack;
     }
-    std::fill(prefixWhite_.begin() + offset + n_, prefixWhite_.end(), white);
-    std::fill(prefixBlack_.begin() + offset + n_, prefixBlack_.end(), black);
   }
 
-  /// White cells in the window of column j (the centre, being black, is not one).
+  /// Whites in the window around column j (its black centre is not one of them).
   int32_t whiteCount(int32_t j) const {
-    return prefixWhite_[j + 2 * reach_ + 1] - prefixWhite_[j];
+    return prefixWhite_[std::min(j + 2 * reach_ + 1, n_ + reach_)] - prefixWhite_[j];
   }
 
-  /// Black cells in the window of column j, less the black centre.
+  /// Blacks in the window around column j, less its black centre.
   int32_t blackCount(int32_t j) const {
-    return prefixBlack_[j + 2 * reach_ + 1] - prefixBlack_[j] - 1;
+    return prefixBlack_[std::min(j + 2 * reach_ + 1, n_ + reach_)] - prefixBlack_[j] - 1;
   }
 
   /// Tests the thresholds of every black cell of row i and sums their black counts.
   RowTotals scanRow(int32_t i) const {
     const char* row = grid_.rowData(i);
-    const int32_t* whiteHigh = prefixWhite_.data() + 2 * reach_ + 1;
-    const int32_t* blackHigh = prefixBlack_.data() + 2 * reach_ + 1;
-    const int32_t* whiteLow = prefixWhite_.data();
-    const int32_t* blackLow = prefixBlack_.data();
+    const int32_t* white = prefixWhite_.data();
+    const int32_t* black = prefixBlack_.data();
+    const int32_t reachWidth = 2 * reach_ + 1;
+    const int32_t rightEdge = n_ - reach_;
+    RowTotals totals;
+    // Columns whose window ends inside the row, then those whose window reaches its end.
+    scanColumns<false>(row, white + reachWidth, black + reachWidth, 0, rightEdge, totals);
+    scanColumns<true>(row, white + n_ + reach_, black + n_ + reach_, rightEdge, n_, totals);
+    return totals;
+  }
+
+  /// The threshold test over columns [first, last) of one row. A window's counts are
+  /// `end[j] - start[j]`, or `end[0] - start[j]` where the windows all end at the row's end.
+  template <bool WindowEndFixed>
+  void scanColumns(const char* row, const int32_t* whiteEnd, const int32_t* blackEnd,
+                   int32_t first, int32_t last, RowTotals& totals) const {
+    const int32_t* whiteStart = prefixWhite_.data();
+    const int32_t* blackStart = prefixBlack_.data();
+    const int32_t b = b_;
+    const int32_t c = c_;
     int32_t whiteFault = 0;
     int32_t blackFault = 0;
     uint32_t blackCountSum = 0;
-    for (int32_t j = 0; j < n_; ++j) {
+    for (int32_t j = first; j < last; ++j) {
       const int32_t isBlack = -static_cast<int32_t>(row[j] == Black);
-      const int32_t white = whiteHigh[j] - whiteLow[j];
-      const int32_t blacks = blackHigh[j] - blackLow[j] - 1;
-      whiteFault |= isBlack & -static_cast<int32_t>(white < b_);
-      blackFault |= isBlack & -static_cast<int32_t>(blacks > c_);
+      const int32_t whites = whiteEnd[WindowEndFixed ? 0 : j] - whiteStart[j];
+      const int32_t blacks = blackEnd[WindowEndFixed ? 0 : j] - blackStart[j] - 1;
+      whiteFault |= isBlack & -static_cast<int32_t>(whites < b);
+      blackFault |= isBlack & -static_cast<int32_t>(blacks > c);
       blackCountSum += static_cast<uint32_t>(isBlack & blacks);
     }
-    return {whiteFault != 0, blackFault != 0, blackCountSum};
+    totals.whiteFault |= whiteFault != 0;
+    totals.blackFault |= blackFault != 0;
+    totals.blackCountSum += blackCountSum;
   }
 
   /// The first black cell of row i with fewer than b white neighbours.
@@ -229,11 +277,16 @@ class NeighbourhoodSweep {
   std::vector<int32_t> prefixBlack_;
 };
 
+/// Counting phase.
+bool countNeighbourhoods(const TestCase& testCase, const Grid& candidate, std::string& message,
+                         int64_t& nearPairs) {
+  return NeighbourhoodSweep(testCase, candidate).run(message, nearPairs);
+}
+
 }  // namespace
 
 bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& message,
                int64_t& nearPairs) {
-  if (!compareCells(testCase.grid, candidate, message)) return false;
-  NeighbourhoodSweep sweep(testCase, candidate);
-  return sweep.run(message, nearPairs);
+  return compareCells(testCase.grid, candidate, message) &&
+         countNeighbourhoods(testCase, candidate, message, nearPairs);
 }

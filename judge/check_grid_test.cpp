@@ -23,7 +23,7 @@ TestCase caseOf(const Rows& rows, int32_t d, int32_t b, int32_t c) {
   testCase.d = d;
   testCase.b = b;
   testCase.c = c;
-  testCase.grid = gridOf(rows);
+  testCase.grid = PackedGrid(gridOf(rows));
   return testCase;
 }
 

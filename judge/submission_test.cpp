@@ -21,8 +21,9 @@ TestCase testCaseOf(int32_t number, int32_t d, int32_t b, int32_t c,
   testCase.d = d;
   testCase.b = b;
   testCase.c = c;
-  testCase.grid = Grid(testCase.n);
-  for (int32_t i = 0; i < testCase.n; ++i) rows[i].copy(testCase.grid.rowData(i), rows.size());
+  Grid grid(testCase.n);
+  for (int32_t i = 0; i < testCase.n; ++i) rows[i].copy(grid.rowData(i), rows.size());
+  testCase.grid = PackedGrid(grid);
   return testCase;
 }
 

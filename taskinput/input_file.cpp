@@ -33,10 +33,11 @@ void readInputFile(const std::string& path, std::vector<TestCase>& testCases) {
 
   testCases.clear();
   testCases.reserve(testCount);
+  Grid rows;
   for (int32_t k = 1; k <= testCount; ++k) {
     const int64_t firstLine = reader.lineNo + 1;
     TestCase testCase;
-    readTestCase(testCase, reader, taskNameLine);
+    readTestCase(testCase, reader, taskNameLine, rows);
     if (testCase.number != k) {
       throwAssertion(composeMessage("v vrsticah ", firstLine, "..", reader.lineNo,
                                     " bi moral biti testni primer stevilka ", k, ", ne pa ",

@@ -96,7 +96,7 @@ TEST(ReadInputFile, CrLfFilesReadLikeLfFiles) {
   EXPECT_EQ(fromCrLf, fromLf);
   ASSERT_EQ(fromLf.size(), 2u);
   EXPECT_EQ(fromLf[1].number, 2);
-  EXPECT_EQ(fromLf[1].grid.row(1), ".R");
+  EXPECT_EQ(fromLf[1].grid.cell(1, 1), 'R');
   EXPECT_EQ(readFile(withLine(crlf, 13, ".R\r\r")),
             Failure(160, "2. vrstica bi morala imeti n = 2 znakov, ne pa 3"));
 }

@@ -23,3 +23,34 @@ void Grid::resize(int32_t n) {
 bool Grid::operator==(const Grid& other) const {
   return n_ == other.n_ && std::equal(cells_.get(), cells_.get() + cellCount(), other.cells_.get());
 }
+
+namespace {
+
+/// The code of a cell character; any other byte as white.
+uint8_t codeOf(char cell) {
+  return static_cast<uint8_t>((cell == 'R') * PackedGrid::RedCode +
+                              (cell == '#') * PackedGrid::BlackCode);
+}
+
+}  // namespace
+
+PackedGrid::PackedGrid(const Grid& grid) : n_(grid.size()), codes_(rowBytes() * n_, 0) {
+  const int32_t fullBytes = n_ / 4;
+  for (int32_t i = 0; i < n_; ++i) {
+    const char* row = grid.rowData(i);
+    uint8_t* codes = codes_.data() + static_cast<std::size_t>(i) * rowBytes();
+    for (int32_t w = 0; w < fullBytes; ++w) {
+      uint8_t packed = 0;
+      for (int32_t k = 0; k < 4; ++k) packed |= static_cast<uint8_t>(codeOf(row[4 * w + k]) << (2 * k));
+      codes[w] = packed;
+    }
+    for (int32_t j = 4 * fullBytes; j < n_; ++j) {
+      codes[fullBytes] |= static_cast<uint8_t>(codeOf(row[j]) << (2 * (j % 4)));
+    }
+  }
+}
+
+char PackedGrid::cell(int32_t i, int32_t j) const {
+  const uint8_t code = (rowCodes(i)[j / 4] >> (2 * (j % 4))) & 3;
+  return code == RedCode ? 'R' : code == BlackCode ? '#' : '.';
+}

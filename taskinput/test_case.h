@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// The task's name, which line 1 of the input file and line 2 of a submission must equal.
 inline constexpr std::string_view TaskName = "Mrezovje";
@@ -46,6 +47,38 @@ class Grid {
   std::unique_ptr<char[]> cells_;
 };
 
+/// A grid of the input file held in two bits a cell, four cells a byte, so that a hundred
+/// full-size test cases fit in a quarter of their text. Codes: 0 white, 1 red, 2 black.
+class PackedGrid {
+ public:
+  static constexpr uint8_t WhiteCode = 0;
+  static constexpr uint8_t RedCode = 1;
+  static constexpr uint8_t BlackCode = 2;
+
+  PackedGrid() = default;
+  /// The packed form of a grid of cell characters. A byte that is no cell character packs
+  /// as white: the test case reader rejects such a grid before its record is accepted.
+  explicit PackedGrid(const Grid& grid);
+
+  /// The number of rows, and of columns.
+  int32_t size() const { return n_; }
+  /// The codes of row i: cell j in bits 2 * (j % 4) and up of byte j / 4.
+  const uint8_t* rowCodes(int32_t i) const {
+    return codes_.data() + static_cast<std::size_t>(i) * rowBytes();
+  }
+  /// The character of the cell in row i, column j.
+  char cell(int32_t i, int32_t j) const;
+
+  bool operator==(const PackedGrid&) const = default;
+
+ private:
+  /// Bytes per row.
+  std::size_t rowBytes() const { return (static_cast<std::size_t>(n_) + 3) / 4; }
+
+  int32_t n_ = 0;
+  std::vector<uint8_t> codes_;
+};
+
 /// One test case of the input file: the grid and its parameters, accepted once and then
 /// only read.
 struct TestCase {
@@ -62,7 +95,7 @@ struct TestCase {
   /// The most black cells around any black cell.
   int32_t c = 0;
   /// The initial colouring.
-  Grid grid;
+  PackedGrid grid;
 
   bool operator==(const TestCase&) const = default;
 };

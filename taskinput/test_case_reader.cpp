@@ -35,12 +35,11 @@ void checkParameters(const TestCase& testCase) {
   }
 }
 
-/// Reads the n rows of the grid straight into the record (check 160 for a wrong length).
-void readGridRows(TestCase& testCase, LineReader& reader) {
-  const int32_t n = testCase.n;
-  testCase.grid.resize(n);
+/// Reads the n rows of the grid (check 160 for a wrong length).
+void readGridRows(Grid& rows, int32_t n, LineReader& reader) {
+  rows.resize(n);
   for (int32_t row = 0; row < n; ++row) {
-    const std::size_t length = readRow(reader, testCase.grid.rowData(row), n);
+    const std::size_t length = readRow(reader, rows.rowData(row), n);
     if (length != static_cast<std::size_t>(n)) {
       throwAssertion(composeMessage(row + 1, ". vrstica bi morala imeti n = ", n,
                                     " znakov, ne pa ", static_cast<uint64_t>(length)),
@@ -51,7 +50,8 @@ void readGridRows(TestCase& testCase, LineReader& reader) {
 
 }  // namespace
 
-void readTestCase(TestCase& testCase, LineReader& reader, const std::string& taskNameLine) {
+void readTestCase(TestCase& testCase, LineReader& reader, const std::string& taskNameLine,
+                  Grid& rows) {
   testCase.taskName = taskNameLine;
   if (measureLine(reader) != 0) {
     throwAssertion("pred vsakim testnim primerom mora biti prazna vrstica", __FILE__, 143);
@@ -65,11 +65,13 @@ void readTestCase(TestCase& testCase, LineReader& reader, const std::string& tas
   testCase.b = values[2];
   testCase.c = values[3];
   checkParameters(testCase);
-  readGridRows(testCase, reader);
+  readGridRows(rows, testCase.n, reader);
+  testCase.grid = PackedGrid(rows);
 
+  // The grid is checked against itself: its characters, then its own thresholds.
   std::string message;
   int64_t nearPairs = 0;
-  if (!checkGrid(testCase, testCase.grid, message, nearPairs)) {
+  if (!checkGrid(testCase, rows, message, nearPairs)) {
     throwAssertion(composeMessage("[napaka v VHODNI datoteki - to se ne bi smelo zgoditi, "
                                   "obvesti organizatorje] ",
                                   message),

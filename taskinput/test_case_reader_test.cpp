@@ -22,7 +22,8 @@ Failure readBlock(const std::string& block, TestCase* read = nullptr) {
   readLine(reader, skipped);
   readLine(reader, skipped);
   TestCase testCase;
-  Failure failure = failureOf([&] { readTestCase(testCase, reader, "Mrezovje"); });
+  Grid rows;
+  Failure failure = failureOf([&] { readTestCase(testCase, reader, "Mrezovje", rows); });
   if (read != nullptr) *read = testCase;
   return failure;
 }
@@ -88,10 +89,11 @@ TEST(ReadTestCase, FillsTheRecord) {
   expected.d = 2;
   expected.b = 1;
   expected.c = 4;
-  expected.grid = Grid(3);
-  std::string("R.." ".#." "...").copy(expected.grid.rowData(0), 9);
+  Grid grid(3);
+  std::string("R.." ".#." "...").copy(grid.rowData(0), 9);
+  expected.grid = PackedGrid(grid);
   EXPECT_EQ(read, expected);
-  EXPECT_EQ(read.grid.row(1), ".#.");
+  EXPECT_EQ(read.grid.cell(1, 1), '#');
 }
 
 }  // namespace

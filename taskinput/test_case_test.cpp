@@ -34,6 +34,19 @@ TEST(Grid, ResizeKeepsRowsContiguousForTheNewSize) {
   EXPECT_EQ(grid.row(3), "....");
 }
 
+TEST(PackedGrid, KeepsEveryCellOfRowsOfAnyLength) {
+  for (int32_t n : {1, 3, 4, 5, 7, 8, 9}) {
+    std::string cells;
+    for (int32_t k = 0; k < n * n; ++k) cells += ".R#"[(k * 7 + k / 3) % 3];
+    const PackedGrid packed(gridOf(cells, n));
+    ASSERT_EQ(packed.size(), n);
+    for (int32_t i = 0; i < n; ++i) {
+      for (int32_t j = 0; j < n; ++j) EXPECT_EQ(packed.cell(i, j), cells[i * n + j]) << n;
+    }
+  }
+  EXPECT_EQ(PackedGrid(gridOf("x# R", 2)), PackedGrid(gridOf(".#.R", 2)));
+}
+
 TEST(TestCase, ACopyOfARecordComparesEqualFieldByField) {
   TestCase record;
   record.taskName = "Mrezovje";
@@ -42,10 +55,10 @@ TEST(TestCase, ACopyOfARecordComparesEqualFieldByField) {
   record.d = 1;
   record.b = 1;
   record.c = 3;
-  record.grid = gridOf("#..R", 2);
+  record.grid = PackedGrid(gridOf("#..R", 2));
   TestCase copy = record;
   EXPECT_EQ(copy, record);
-  copy.grid.rowData(1)[1] = '.';
+  copy.grid = PackedGrid(gridOf("#...", 2));
   EXPECT_NE(copy, record);
 }
 
