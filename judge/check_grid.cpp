@@ -14,7 +14,9 @@ constexpr char White = '.';
 
 /// A byte mask: 0xff where the condition holds, 0 where it does not. Written with masks,
 /// the per-cell tests below compile to branch-free vector code.
-inline uint8_t byteMask(bool condition) { return static_cast<uint8_t>(-static_cast<int>(condition)); }
+inline uint8_t byteMask(bool condition) {
+  return static_cast<uint8_t>(-static_cast<int>(condition));
+}
 
 /// 0xff when a candidate character may stand where the input cell has `code`: red stays
 /// red, black stays black, white stays white or turns black; 0 otherwise.
@@ -49,7 +51,9 @@ const char* colourWord(char cell) {
 
 /// The comparison message for a cell that breaks a rule, or "" when the cell passes.
 std::string cellFault(int32_t row, int32_t column, char in, char out) {
-  const auto place = [&] { return composeMessage(column + 1, ". polje v ", row + 1, ". vrstici je "); };
+  const auto place = [&] {
+    return composeMessage(column + 1, ". polje v ", row + 1, ". vrstici je ");
+  };
   if (out != Red && out != Black && out != White) {
     return composeMessage(place(), "neveljaven znak (koda ", byteCode(out),
                           "), ki ni niti R niti # niti pika");
@@ -217,8 +221,8 @@ class NeighbourhoodSweep {
   /// The threshold test over columns [first, last) of one row. A window's counts are
   /// `end[j] - start[j]`, or `end[0] - start[j]` where the windows all end at the row's end.
   template <bool WindowEndFixed>
-  void scanColumns(const char* row, const int32_t* whiteEnd, const int32_t* blackEnd,
-                   int32_t first, int32_t last, RowTotals& totals) const {
+  void scanColumns(const char* row, const int32_t* whiteEnd, const int32_t* blackEnd, int32_t first,
+                   int32_t last, RowTotals& totals) const {
     const int32_t* whiteStart = prefixWhite_.data();
     const int32_t* blackStart = prefixBlack_.data();
     const int32_t b = b_;
@@ -256,13 +260,15 @@ class NeighbourhoodSweep {
   }
 
   std::string whiteFaultMessage(const ThresholdFault& fault) const {
-    return composeMessage(fault.column + 1, ". polje v ", fault.row + 1, ". vrstici je crno in ima ",
-                          fault.count, " bliznjih belih polj, kar je manj kot b = ", b_);
+    return composeMessage(fault.column + 1, ". polje v ", fault.row + 1,
+                          ". vrstici je crno in ima ", fault.count,
+                          " bliznjih belih polj, kar je manj kot b = ", b_);
   }
 
   std::string blackFaultMessage(const ThresholdFault& fault) const {
-    return composeMessage(fault.column + 1, ". polje v ", fault.row + 1, ". vrstici je crno in ima ",
-                          fault.count, " bliznjih crnih polj, kar je vec kot c = ", c_);
+    return composeMessage(fault.column + 1, ". polje v ", fault.row + 1,
+                          ". vrstici je crno in ima ", fault.count,
+                          " bliznjih crnih polj, kar je vec kot c = ", c_);
   }
 
   const Grid& grid_;

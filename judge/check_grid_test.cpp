@@ -56,15 +56,40 @@ TEST(CheckGrid, ComparisonMessagesNameBothColours) {
   expectVerdicts({
       {"unchanged", {"R..", ".#.", "..."}, {"R..", ".#.", "..."}, 1, 1, 8, "ok 0"},
       {"white to black", white, {"....", ".#..", "....", "...."}, 1, 1, 8, "ok 0"},
-      {"white to red", {"...", "...", "..."}, {"..R", "...", "..."}, 1, 1, 8,
+      {"white to red",
+       {"...", "...", "..."},
+       {"..R", "...", "..."},
+       1,
+       1,
+       8,
        "3. polje v 1. vrstici je v vhodni mrezi belo, v izhodni pa rdece"},
-      {"red to white", {"R..", "...", "..."}, {"...", "...", "..."}, 1, 1, 8,
+      {"red to white",
+       {"R..", "...", "..."},
+       {"...", "...", "..."},
+       1,
+       1,
+       8,
        "1. polje v 1. vrstici je v vhodni mrezi rdece, v izhodni pa belo"},
-      {"red to black", {"R..", "...", "..."}, {"#..", "...", "..."}, 1, 1, 8,
+      {"red to black",
+       {"R..", "...", "..."},
+       {"#..", "...", "..."},
+       1,
+       1,
+       8,
        "1. polje v 1. vrstici je v vhodni mrezi rdece, v izhodni pa crno"},
-      {"black to white", {"....", "....", "....", ".#.."}, white, 1, 1, 8,
+      {"black to white",
+       {"....", "....", "....", ".#.."},
+       white,
+       1,
+       1,
+       8,
        "2. polje v 4. vrstici je v vhodni mrezi crno, v izhodni pa belo"},
-      {"black to red", {"....", "....", "....", ".#.."}, {"....", "....", "....", ".R.."}, 1, 1, 8,
+      {"black to red",
+       {"....", "....", "....", ".#.."},
+       {"....", "....", "....", ".R.."},
+       1,
+       1,
+       8,
        "2. polje v 4. vrstici je v vhodni mrezi crno, v izhodni pa rdece"},
   });
 }
@@ -74,9 +99,8 @@ TEST(CheckGrid, EveryOtherByteIsAnInvalidCharacterNamedByItsCode) {
   for (int code = 0; code < 256; ++code) {
     Rows candidate = {"...", "...", "..."};
     candidate[1][1] = static_cast<char>(code);
-    std::string expected =
-        "2. polje v 2. vrstici je neveljaven znak (koda " + std::to_string(code) +
-        "), ki ni niti R niti # niti pika";
+    std::string expected = "2. polje v 2. vrstici je neveljaven znak (koda " +
+                           std::to_string(code) + "), ki ni niti R niti # niti pika";
     if (code == '.' || code == '#') expected = "ok 0";
     if (code == 'R') expected = "2. polje v 2. vrstici je v vhodni mrezi belo, v izhodni pa rdece";
     EXPECT_EQ(verdict(testCase, candidate), expected) << "byte " << code;
@@ -87,14 +111,32 @@ TEST(CheckGrid, TheFirstFaultInRowMajorOrderWinsWhateverItsKind) {
   expectVerdicts({
       {"change in row 1 before invalid byte in row 2",
        {"....R", ".....", ".....", ".....", "....."},
-       {"....#", "x....", ".....", ".....", "....."}, 1, 1, 8,
+       {"....#", "x....", ".....", ".....", "....."},
+       1,
+       1,
+       8,
        "5. polje v 1. vrstici je v vhodni mrezi rdece, v izhodni pa crno"},
-      {"invalid byte before a change in the same row", {".R", ".."}, {"rR", "R."}, 1, 1, 3,
+      {"invalid byte before a change in the same row",
+       {".R", ".."},
+       {"rR", "R."},
+       1,
+       1,
+       3,
        "1. polje v 1. vrstici je neveljaven znak (koda 114), ki ni niti R niti # niti pika"},
-      {"an invalid byte whatever the input cell", {"R#", ".."}, {"R\t", ".."}, 1, 1, 3,
+      {"an invalid byte whatever the input cell",
+       {"R#", ".."},
+       {"R\t", ".."},
+       1,
+       1,
+       3,
        "2. polje v 1. vrstici je neveljaven znak (koda 9), ki ni niti R niti # niti pika"},
-      {"comparison fault after a threshold fault", {"...", "...", "..R"}, {"#..", "...", "..."},
-       1, 4, 8, "3. polje v 3. vrstici je v vhodni mrezi rdece, v izhodni pa belo"},
+      {"comparison fault after a threshold fault",
+       {"...", "...", "..R"},
+       {"#..", "...", "..."},
+       1,
+       4,
+       8,
+       "3. polje v 3. vrstici je v vhodni mrezi rdece, v izhodni pa belo"},
   });
 }
 
@@ -110,26 +152,49 @@ TEST(CheckGrid, ThresholdsPassAtTheirBoundsAndFailPastThem) {
       {"black count equal to c", input, row1, 1, 1, 2, "ok 2"},
       {"black count above c", input, row1, 1, 1, 1,
        "3. polje v 1. vrstici je crno in ima 2 bliznjih crnih polj, kar je vec kot c = 1"},
-      {"a white fault anywhere beats an earlier black fault", input,
-       {".###.", ".....", ".....", ".....", "...##"}, 1, 3, 1,
+      {"a white fault anywhere beats an earlier black fault",
+       input,
+       {".###.", ".....", ".....", ".....", "...##"},
+       1,
+       3,
+       1,
        "5. polje v 5. vrstici je crno in ima 2 bliznjih belih polj, kar je manj kot b = 3"},
-      {"the first black fault in row-major order", input,
-       {"##...", ".....", "....#", "...##", "....."}, 1, 1, 1,
+      {"the first black fault in row-major order",
+       input,
+       {"##...", ".....", "....#", "...##", "....."},
+       1,
+       1,
+       1,
        "5. polje v 3. vrstici je crno in ima 2 bliznjih crnih polj, kar je vec kot c = 1"},
   });
 }
 
 TEST(CheckGrid, HandWorkedNearPairCounts) {
   expectVerdicts({
-      {"ring of eight around a white centre", {"...", "...", "..."}, {"###", "#.#", "###"}, 1, 1,
-       4, "ok 12"},
+      {"ring of eight around a white centre",
+       {"...", "...", "..."},
+       {"###", "#.#", "###"},
+       1,
+       1,
+       4,
+       "ok 12"},
       {"red cells count as neither colour", {".R", ".."}, {"#R", "#."}, 1, 1, 1, "ok 1"},
       {"single white cell", {"."}, {"."}, 1, 1, 1, "ok 0"},
       {"single red cell", {"R"}, {"R"}, 1, 1, 1, "ok 0"},
-      {"single black cell has no neighbours", {"#"}, {"#"}, 1, 1, 1,
+      {"single black cell has no neighbours",
+       {"#"},
+       {"#"},
+       1,
+       1,
+       1,
        "1. polje v 1. vrstici je crno in ima 0 bliznjih belih polj, kar je manj kot b = 1"},
       {"d at n - 1 and past it see the whole grid", {"..", ".."}, {"#.", ".#"}, 2, 2, 1, "ok 1"},
-      {"an input grid that breaks its own c", {"##", "#."}, {"##", "#."}, 1, 1, 1,
+      {"an input grid that breaks its own c",
+       {"##", "#."},
+       {"##", "#."},
+       1,
+       1,
+       1,
        "1. polje v 1. vrstici je crno in ima 2 bliznjih crnih polj, kar je vec kot c = 1"},
   });
 }
@@ -176,8 +241,7 @@ TEST(CheckGrid, LeavesTheMessageAloneOnSuccessAndTheCountAloneOnFailure) {
 
 // ---- The same rules written out the slow, obvious way, to compare with on random grids.
 
-std::string bruteForceVerdict(const Rows& input, const Rows& out, int32_t d, int32_t b,
-                              int32_t c) {
+std::string bruteForceVerdict(const Rows& input, const Rows& out, int32_t d, int32_t b, int32_t c) {
   const int32_t n = static_cast<int32_t>(input.size());
   auto at = [](int32_t i, int32_t j) {
     return std::to_string(j + 1) + ". polje v " + std::to_string(i + 1) + ". vrstici je ";
@@ -187,7 +251,8 @@ std::string bruteForceVerdict(const Rows& input, const Rows& out, int32_t d, int
     for (int32_t j = 0; j < n; ++j) {
       const char x = input[i][j], y = out[i][j];
       if (y != 'R' && y != '#' && y != '.') {
-        return at(i, j) + "neveljaven znak (koda " + std::to_string(int(static_cast<unsigned char>(y))) +
+        return at(i, j) + "neveljaven znak (koda " +
+               std::to_string(int(static_cast<unsigned char>(y))) +
                "), ki ni niti R niti # niti pika";
       }
       if (x == 'R' && y != 'R') return at(i, j) + "v vhodni mrezi rdece, v izhodni pa " + word(y);

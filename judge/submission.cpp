@@ -28,8 +28,8 @@ void readTaskName(LineReader& reader) {
   std::string line;
   readLine(reader, line);
   if (line != TaskName) {
-    throwAssertion(composeMessage("v drugi vrstici bi moral biti niz \"", TaskName,
-                                  "\", ne pa \"", line, "\""),
+    throwAssertion(composeMessage("v drugi vrstici bi moral biti niz \"", TaskName, "\", ne pa \"",
+                                  line, "\""),
                    __FILE__, 254);
   }
 }
@@ -38,16 +38,16 @@ void readTaskName(LineReader& reader) {
 int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCount) {
   int32_t number = 0;
   if (!parseLoneInt(line, number)) {
-    throwAssertion(composeMessage("v ", lineNo,
-                                  ". vrstici bi morala biti stevilka testnega primera, ne pa \"",
-                                  line, "\""),
-                   __FILE__, 263);
+    throwAssertion(
+        composeMessage("v ", lineNo, ". vrstici bi morala biti stevilka testnega primera, ne pa \"",
+                       line, "\""),
+        __FILE__, 263);
   }
   if (number < 1 || number > testCount) {
-    throwAssertion(composeMessage("v ", lineNo,
-                                  ". vrstici bi morala biti stevilka testnega primera od 1 do ",
-                                  testCount, ", ne pa ", number),
-                   __FILE__, 264);
+    throwAssertion(
+        composeMessage("v ", lineNo, ". vrstici bi morala biti stevilka testnega primera od 1 do ",
+                       testCount, ", ne pa ", number),
+        __FILE__, 264);
   }
   return number;
 }

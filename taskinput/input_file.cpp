@@ -39,10 +39,10 @@ void readInputFile(const std::string& path, std::vector<TestCase>& testCases) {
     TestCase testCase;
     readTestCase(testCase, reader, taskNameLine, rows);
     if (testCase.number != k) {
-      throwAssertion(composeMessage("v vrsticah ", firstLine, "..", reader.lineNo,
-                                    " bi moral biti testni primer stevilka ", k, ", ne pa ",
-                                    testCase.number),
-                     __FILE__, 185);
+      throwAssertion(
+          composeMessage("v vrsticah ", firstLine, "..", reader.lineNo,
+                         " bi moral biti testni primer stevilka ", k, ", ne pa ", testCase.number),
+          __FILE__, 185);
     }
     testCases.push_back(std::move(testCase));
   }

@@ -13,8 +13,7 @@ namespace {
 using namespace std::string_literals;
 
 /// The design's example: two test cases, the second block starting on line 9.
-const std::string Example =
-    "Mrezovje\n2\n\n1\n3 1 1 4\nR..\n.#.\n...\n\n2\n2 1 1 3\n#.\n.R\n";
+const std::string Example = "Mrezovje\n2\n\n1\n3 1 1 4\nR..\n.#.\n...\n\n2\n2 1 1 3\n#.\n.R\n";
 
 /// The example with the text of line `lineNo` (from 1) replaced.
 std::string withLine(std::string text, int lineNo, const std::string& line) {
@@ -54,7 +53,9 @@ TEST(ReadInputFile, ChecksTheWholeFileInOrder) {
       {"no block", "Mrezovje\n1\n", {69, "manjka 3. vrstica"}},
       {"name with a blank", withLine(Example, 1, "Mrezovje "), {173, Name173 + "Mrezovje \""}},
       {"name in capitals", withLine(Example, 1, "MREZOVJE"), {173, Name173 + "MREZOVJE\""}},
-      {"name with CR and NUL", withLine(Example, 1, "Mr\rez\0vje"s), {173, Name173 + "Mr\rez\0vje\""s}},
+      {"name with CR and NUL",
+       withLine(Example, 1, "Mr\rez\0vje"s),
+       {173, Name173 + "Mr\rez\0vje\""s}},
       {"count 7 after blanks", withLine(Example, 2, "  7"), {69, "manjka 14. vrstica"}},
       {"count +2", withLine(Example, 2, "+2"), Passes},
       {"count 7 and a blank", withLine(Example, 2, "7 "), line2("7 ")},
@@ -66,19 +67,25 @@ TEST(ReadInputFile, ChecksTheWholeFileInOrder) {
       {"count 101", withLine(Example, 2, "101"), line2("101")},
       {"count past 32 bits", withLine(Example, 2, "4294967298"), line2("4294967298")},
       {"count then NUL", withLine(Example, 2, "2\0x"s), line2("2\0x"s)},
-      {"first block numbered 2", withLine(Example, 4, "2"),
+      {"first block numbered 2",
+       withLine(Example, 4, "2"),
        {185, "v vrsticah 3..8 bi moral biti testni primer stevilka 1, ne pa 2"}},
-      {"second block numbered 3", withLine(Example, 10, "3"),
+      {"second block numbered 3",
+       withLine(Example, 10, "3"),
        {185, "v vrsticah 9..13 bi moral biti testni primer stevilka 2, ne pa 3"}},
       {"a block's own fault before its number",
        withLine(withLine(Example, 10, "3"), 13, ".r"),
-       {163, "[napaka v VHODNI datoteki - to se ne bi smelo zgoditi, obvesti organizatorje] "
-             "2. polje v 2. vrstici je neveljaven znak (koda 114), ki ni niti R niti # niti pika"}},
-      {"more blocks than the count", withLine(Example, 2, "1"),
+       {163,
+        "[napaka v VHODNI datoteki - to se ne bi smelo zgoditi, obvesti organizatorje] "
+        "2. polje v 2. vrstici je neveljaven znak (koda 114), ki ni niti R niti # niti pika"}},
+      {"more blocks than the count",
+       withLine(Example, 2, "1"),
        {73, "prisotna je tudi 9. vrstica, pricakoval bi konec datoteke"}},
-      {"an empty line after the last row", Example + "\n",
+      {"an empty line after the last row",
+       Example + "\n",
        {73, "prisotna je tudi 14. vrstica, pricakoval bi konec datoteke"}},
-      {"a lone carriage return after the last row", Example + "\r",
+      {"a lone carriage return after the last row",
+       Example + "\r",
        {73, "prisotna je tudi 14. vrstica, pricakoval bi konec datoteke"}},
   };
   for (const FileCase& c : cases) EXPECT_EQ(readFile(c.text), c.failure) << c.what;

@@ -41,7 +41,8 @@ PackedGrid::PackedGrid(const Grid& grid) : n_(grid.size()), codes_(rowBytes() * 
     uint8_t* codes = codes_.data() + static_cast<std::size_t>(i) * rowBytes();
     for (int32_t w = 0; w < fullBytes; ++w) {
       uint8_t packed = 0;
-      for (int32_t k = 0; k < 4; ++k) packed |= static_cast<uint8_t>(codeOf(row[4 * w + k]) << (2 * k));
+      for (int32_t k = 0; k < 4; ++k)
+        packed |= static_cast<uint8_t>(codeOf(row[4 * w + k]) << (2 * k));
       codes[w] = packed;
     }
     for (int32_t j = 4 * fullBytes; j < n_; ++j) {

@@ -29,9 +29,7 @@ class Grid {
   /// Row i, for writing its n cells.
   char* rowData(int32_t i) { return cells_.get() + static_cast<std::size_t>(i) * n_; }
   /// Row i, for reading.
-  const char* rowData(int32_t i) const {
-    return cells_.get() + static_cast<std::size_t>(i) * n_;
-  }
+  const char* rowData(int32_t i) const { return cells_.get() + static_cast<std::size_t>(i) * n_; }
   /// Row i as text.
   std::string_view row(int32_t i) const { return {rowData(i), static_cast<std::size_t>(n_)}; }
 

@@ -19,8 +19,7 @@ void checkParameters(const TestCase& testCase) {
                    __FILE__, 149);
   }
   if (d < 1 || d > n) {
-    throwAssertion(composeMessage("d bi moral biti od 1 do n = ", n, ", ne pa ", d), __FILE__,
-                   150);
+    throwAssertion(composeMessage("d bi moral biti od 1 do n = ", n, ", ne pa ", d), __FILE__, 150);
   }
   const int32_t fullNeighbourhood = (2 * d + 1) * (2 * d + 1) - 1;
   if (testCase.b < 1 || testCase.b > fullNeighbourhood) {
@@ -41,8 +40,8 @@ void readGridRows(Grid& rows, int32_t n, LineReader& reader) {
   for (int32_t row = 0; row < n; ++row) {
     const std::size_t length = readRow(reader, rows.rowData(row), n);
     if (length != static_cast<std::size_t>(n)) {
-      throwAssertion(composeMessage(row + 1, ". vrstica bi morala imeti n = ", n,
-                                    " znakov, ne pa ", static_cast<uint64_t>(length)),
+      throwAssertion(composeMessage(row + 1, ". vrstica bi morala imeti n = ", n, " znakov, ne pa ",
+                                    static_cast<uint64_t>(length)),
                      __FILE__, 160);
     }
   }

@@ -65,16 +65,26 @@ TEST(ReadTestCase, ChecksTheBlockInFileOrder) {
       {"\n1\n3 1 1 1\n...\n...\n", {69, "manjka 8. vrstica"}},
       {"\n1\n3 1 1 1\n.r.\n..\n", {160, "2. vrstica bi morala imeti n = 3 znakov, ne pa 2"}},
       {"\n1\n3 1 1 1\n...\n.r.\n.5.\n",
-       {163, InputPrefix + "2. polje v 2. vrstici je neveljaven znak (koda 114), ki ni niti R niti # niti pika"}},
+       {163,
+        InputPrefix +
+            "2. polje v 2. vrstici je neveljaven znak (koda 114), ki ni niti R niti # niti pika"}},
       {"\n1\n3 1 1 1\n...\n...\n. .\n",
-       {163, InputPrefix + "2. polje v 3. vrstici je neveljaven znak (koda 32), ki ni niti R niti # niti pika"}},
+       {163,
+        InputPrefix +
+            "2. polje v 3. vrstici je neveljaven znak (koda 32), ki ni niti R niti # niti pika"}},
       {"\n1\n1 1 1 1\n#\n",
-       {163, InputPrefix + "1. polje v 1. vrstici je crno in ima 0 bliznjih belih polj, kar je manj kot b = 1"}},
+       {163,
+        InputPrefix +
+            "1. polje v 1. vrstici je crno in ima 0 bliznjih belih polj, kar je manj kot b = 1"}},
       {"\n1\n1 1 1 1\nR\n", Passes},
       {"\n1\n2 1 1 1\n##\n#.\n",
-       {163, InputPrefix + "1. polje v 1. vrstici je crno in ima 2 bliznjih crnih polj, kar je vec kot c = 1"}},
+       {163,
+        InputPrefix +
+            "1. polje v 1. vrstici je crno in ima 2 bliznjih crnih polj, kar je vec kot c = 1"}},
       {"\n1\n3 1 4 8\n#..\n...\n...\n",
-       {163, InputPrefix + "1. polje v 1. vrstici je crno in ima 3 bliznjih belih polj, kar je manj kot b = 4"}},
+       {163,
+        InputPrefix +
+            "1. polje v 1. vrstici je crno in ima 3 bliznjih belih polj, kar je manj kot b = 4"}},
   };
   for (const BlockCase& c : cases) EXPECT_EQ(readBlock(c.block), c.failure) << c.block;
 }
@@ -90,7 +100,11 @@ TEST(ReadTestCase, FillsTheRecord) {
   expected.b = 1;
   expected.c = 4;
   Grid grid(3);
-  std::string("R.." ".#." "...").copy(grid.rowData(0), 9);
+  std::string(
+      "R.."
+      ".#."
+      "...")
+      .copy(grid.rowData(0), 9);
   expected.grid = PackedGrid(grid);
   EXPECT_EQ(read, expected);
   EXPECT_EQ(read.grid.cell(1, 1), '#');

@@ -13,7 +13,11 @@ Grid gridOf(const std::string& cells, int32_t n) {
 }
 
 TEST(Grid, CopiesCompareEqualAndIndependent) {
-  Grid grid = gridOf("R.#" "..." "##.", 3);
+  Grid grid = gridOf(
+      "R.#"
+      "..."
+      "##.",
+      3);
   Grid copy = grid;
   EXPECT_EQ(copy, grid);
   EXPECT_EQ(copy.row(2), "##.");

@@ -19,5 +19,4 @@ class EAssertion {
 };
 
 /// Ends the evaluation with a failed check; called only after its condition failed.
-[[noreturn]] void throwAssertion(std::string_view message, std::string_view file,
-                                 int32_t line);
+[[noreturn]] void throwAssertion(std::string_view message, std::string_view file, int32_t line);

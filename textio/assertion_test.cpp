@@ -27,8 +27,7 @@ TEST(Assertion, MessagesInsertNumbersAsPlainDecimalAndBytesByUnsignedCode) {
   EXPECT_EQ(composeMessage(std::numeric_limits<int32_t>::max()), "2147483647");
   EXPECT_EQ(composeMessage(int32_t{-1}, " ", uint64_t{0}), "-1 0");
   EXPECT_EQ(composeMessage(int64_t{1} << 40), "1099511627776");
-  EXPECT_EQ(composeMessage("koda ", byteCode('\xc4'), ", ", byteCode('\0'), ", ",
-                           byteCode('\t')),
+  EXPECT_EQ(composeMessage("koda ", byteCode('\xc4'), ", ", byteCode('\0'), ", ", byteCode('\t')),
             "koda 196, 0, 9");
   EXPECT_EQ(composeMessage("\"", std::string("a\0%s", 4), "\""), std::string("\"a\0%s\"", 6));
 }

@@ -1,7 +1,7 @@
 #include "textio/int_fields.h"
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <limits>
 
 #include "textio/assertion.h"
@@ -33,9 +33,9 @@ class IntFieldParser {
       finish();
       if (isSeparator(byte)) continue;
       if (byte == '-') {
-        throwAssertion(composeMessage("namesto stevke se v ", lineNo_,
-                                      ". vrstici pojavlja znak '-' (minus)"),
-                       __FILE__, 48);
+        throwAssertion(
+            composeMessage("namesto stevke se v ", lineNo_, ". vrstici pojavlja znak '-' (minus)"),
+            __FILE__, 48);
       }
       throwAssertion(composeMessage("namesto stevke se v ", lineNo_,
                                     ". vrstici pojavlja znak s kodo ", byteCode(byte)),
@@ -64,8 +64,8 @@ class IntFieldParser {
     }
     // Exactly the case in which 10 * value + digit would pass 2147483647.
     if (value_ > 214748364 || (value_ == 214748364 && digit > 7)) {
-      throwAssertion(composeMessage("stevilo ", value_, std::string_view(&byte, 1), " (v ",
-                                    lineNo_, ". vrstici) je preveliko (vecje od 2147483647)"),
+      throwAssertion(composeMessage("stevilo ", value_, std::string_view(&byte, 1), " (v ", lineNo_,
+                                    ". vrstici) je preveliko (vecje od 2147483647)"),
                      __FILE__, 57);
     }
     value_ = value_ * 10 + digit;

@@ -35,8 +35,8 @@ class TempFile {
   /// A path in the temporary folder that names no file yet.
   static std::string uniquePath() {
     static std::atomic<int> counter{0};
-    const auto name = "mrezovnik-test-" + std::to_string(::getpid()) + "-" +
-                      std::to_string(counter++) + ".txt";
+    const auto name =
+        "mrezovnik-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".txt";
     return (std::filesystem::temp_directory_path() / name).string();
   }
 
