@@ -1,8 +1,10 @@
 #include "textio/assertion.h"
 
-EAssertion::EAssertion(std::string_view message, std::string_view file, int32_t line)
-    : message(message), file(file), line(line) {}
+#include <utility>
 
-void throwAssertion(std::string_view message, std::string_view file, int32_t line) {
-  throw EAssertion(message, file, line);
+EAssertion::EAssertion(std::string message, std::string_view file, int32_t line)
+    : message(std::move(message)), file(file), line(line) {}
+
+void throwAssertion(std::string message, std::string_view file, int32_t line) {
+  throw EAssertion(std::move(message), file, line);
 }

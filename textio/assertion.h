@@ -7,8 +7,8 @@
 /// The one exception of every failed check: its message and its check number.
 class EAssertion {
  public:
-  /// Copies the two texts and stores the check number.
-  EAssertion(std::string_view message, std::string_view file, int32_t line);
+  /// Takes the message, copies the file name and stores the check number.
+  EAssertion(std::string message, std::string_view file, int32_t line);
 
   /// The composed message, without a line end.
   std::string message;
@@ -19,4 +19,6 @@ class EAssertion {
 };
 
 /// Ends the evaluation with a failed check; called only after its condition failed.
-[[noreturn]] void throwAssertion(std::string_view message, std::string_view file, int32_t line);
+/// The message is moved into the exception: a message that quotes a long line is never
+/// copied.
+[[noreturn]] void throwAssertion(std::string message, std::string_view file, int32_t line);
