@@ -12,8 +12,9 @@ namespace {
 using Rows = std::vector<std::string>;
 
 Grid gridOf(const Rows& rows) {
-  Grid grid(static_cast<int32_t>(rows.size()));
-  for (std::size_t i = 0; i < rows.size(); ++i) rows[i].copy(grid.rowData(i), rows.size());
+  const auto n = static_cast<int32_t>(rows.size());
+  Grid grid(n);
+  for (int32_t i = 0; i < n; ++i) rows[i].copy(grid.rowData(i), rows.size());
   return grid;
 }
 

@@ -11,15 +11,17 @@
 namespace {
 
 TEST(Assertion, CarriesMessageFileAndCheckNumber) {
+  bool thrown = false;
   try {
     throwAssertion("manjka 7. vrstica", "reader.cpp", 69);
-    FAIL() << "throwAssertion returned";
-  } catch (EAssertion failure) {
+  } catch (const EAssertion& failure) {
+    thrown = true;
     const EAssertion copy = failure;
     EXPECT_EQ(copy.message, "manjka 7. vrstica");
     EXPECT_EQ(copy.file, "reader.cpp");
     EXPECT_EQ(copy.line, 69);
   }
+  EXPECT_TRUE(thrown);
 }
 
 TEST(Assertion, MessagesInsertNumbersAsPlainDecimalAndBytesByUnsignedCode) {

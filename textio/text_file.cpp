@@ -23,7 +23,7 @@ bool TextFile::hasLine() {
   return begin_ < end_;
 }
 
-bool TextFile::nextPiece(std::string_view& piece) {
+TextFile::Piece TextFile::nextPiece() {
   for (;;) {
     const char* start = buffer_.get() + begin_;
     const std::size_t available = end_ - begin_;
@@ -31,21 +31,18 @@ bool TextFile::nextPiece(std::string_view& piece) {
       std::size_t length = static_cast<const char*>(lineFeed) - start;
       begin_ += length + 1;
       if (length > 0 && start[length - 1] == '\r') --length;
-      piece = std::string_view(start, length);
-      return true;
+      return {std::string_view(start, length), true};
     }
     if (exhausted_) {
-      piece = std::string_view(start, available);
       begin_ = end_;
-      return true;
+      return {std::string_view(start, available), true};
     }
     // A carriage return at the end of the chunk stays behind until the next byte shows
     // whether it comes before a line feed.
     const std::size_t held = (available > 0 && start[available - 1] == '\r') ? 1 : 0;
     if (available > held) {
-      piece = std::string_view(start, available - held);
       begin_ += available - held;
-      return false;
+      return {std::string_view(start, available - held), false};
     }
     refill();
   }

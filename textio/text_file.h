@@ -16,7 +16,7 @@
 class TextFile {
  public:
   /// Bytes asked of the file at a time, unless a test asks for smaller chunks.
-  static constexpr std::size_t DefaultChunkSize = 128 * 1024;
+  static constexpr std::size_t DefaultChunkSize = std::size_t{128} * 1024;
 
   /// Opens the named file for reading; a failed open leaves a file with no lines.
   explicit TextFile(const std::string& path, std::size_t chunkSize = DefaultChunkSize);
@@ -32,18 +32,24 @@ class TextFile {
   template <class Sink>
   bool readLine(Sink&& sink) {
     if (!hasLine()) return false;
-    std::string_view piece;
-    bool lineEnded;
+    Piece piece;
     do {
-      lineEnded = nextPiece(piece);
-      if (!piece.empty()) sink(piece);
-    } while (!lineEnded);
+      piece = nextPiece();
+      if (!piece.bytes.empty()) sink(piece.bytes);
+    } while (!piece.endsLine);
     return true;
   }
 
  private:
-  /// The next piece of the current line; true when the piece ends the line.
-  bool nextPiece(std::string_view& piece);
+  /// A run of bytes of the current line.
+  struct Piece {
+    std::string_view bytes;
+    /// Whether the line ends after these bytes.
+    bool endsLine = false;
+  };
+
+  /// The next piece of the current line.
+  Piece nextPiece();
   /// Moves the unread bytes to the front and reads more behind them.
   void refill();
 
