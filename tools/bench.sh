@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# End-to-end benchmark: builds the optimised evaluator and the case generator, generates the
+# three kinds of full-size cases (ok, fail-last, crlf), checks that the evaluator's report
+# and standard output equal the expected ones, then times `mrezovnik eval` next to
+# `wc -l` over the same two files (the floor: every byte read once), runs interleaved.
+#
+#   tools/bench.sh [--tests T] [--n N] [--seed S] [--runs R]
+#
+# Defaults: 100 test cases, n = 1000, seed 1, 5 runs; the environment variables
+# BENCH_TESTS, BENCH_N, BENCH_SEED and BENCH_RUNS set them too. The cases live in
+# build/bench-cases/<variant>/ and are reused while the arguments and the generator stay
+# the same. Needs bash 5, coreutils, awk and /usr/bin/time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tests=${BENCH_TESTS:-100}
+n=${BENCH_N:-1000}
+seed=${BENCH_SEED:-1}
+runs=${BENCH_RUNS:-5}
+variants=(ok fail-last crlf)
+cases_root=build/bench-cases
+program=build/release/driver/mrezovnik
+generator=build/release/tools/gen_cases
+
+# Prints a message and stops.
+die() {
+  echo "bench.sh: $*" >&2
+  exit 1
+}
+
+# Reads the command line into the settings above.
+parse_options() {
+  while [ $# -gt 0 ]; do
+    [ $# -ge 2 ] || die "$1 needs a value"
+    case $1 in
+      --tests) tests=$2 ;;
+      --n) n=$2 ;;
+      --seed) seed=$2 ;;
+      --runs) runs=$2 ;;
+      *) die "unknown option $1 (options: --tests T --n N --seed S --runs R)" ;;
+    esac
+    shift 2
+  done
+  [[ $runs =~ ^[1-9][0-9]*$ ]] || die "--runs takes a positive number, not '$runs'"
+}
+
+# Configures and builds the two programs; shows the build's output only when it fails.
+build() {
+  local log
+  log=$(mktemp)
+  if ! { cmake --preset release && cmake --build --preset release --target mrezovnik gen_cases; } \
+    >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    die "the build failed"
+  fi
+  rm -f "$log"
+}
+
+# Generates one variant's files into its folder, unless the folder already holds those of
+# the same arguments and the same generator.
+generate() {
+  local variant=$1 dir=$cases_root/$1
+  local stamp
+  stamp="--tests $tests --n $n --seed $seed --variant $variant $(sha256sum <"$generator" | cut -c1-64)"
+  if [ -f "$dir/stamp" ] && [ "$(cat "$dir/stamp")" = "$stamp" ]; then
+    echo "reused    $dir"
+    return
+  fi
+  rm -rf "$dir"
+  local started=$EPOCHREALTIME
+  "$generator" --tests "$tests" --n "$n" --seed "$seed" --variant "$variant" --out "$dir" ||
+    die "gen_cases failed for $variant"
+  echo "$stamp" >"$dir/stamp"  # written last: an interrupted run is never reused
+  echo "generated $dir in $(elapsed_ms "$started" "$EPOCHREALTIME") ms"
+}
+
+# Milliseconds, with one decimal, between two $EPOCHREALTIME readings.
+elapsed_ms() {
+  local from=${1/[.,]/} to=${2/[.,]/}
+  awk -v us=$((to - from)) 'BEGIN { printf "%.1f", us / 1000 }'
+}
+
+# Evaluates one variant once and compares the report and standard output with the
+# expected ones; stops with the differences when they differ.
+check() {
+  local variant=$1 dir=$cases_root/$1 code=0
+  "$program" eval "$dir/input.txt" "$dir/submission.txt" "$dir/report.txt" \
+    >"$dir/stdout.txt" 2>"$dir/stderr.txt" || code=$?
+  [ "$code" = 0 ] || die "$variant: mrezovnik exited with $code"
+  [ -s "$dir/stderr.txt" ] && die "$variant: mrezovnik wrote to standard error"
+  if ! cmp -s "$dir/report.txt" "$dir/expected-report.txt"; then
+    diff "$dir/expected-report.txt" "$dir/report.txt" | head -20 >&2 || true
+    die "$variant: the report differs from $dir/expected-report.txt"
+  fi
+  if ! cmp -s "$dir/stdout.txt" "$dir/expected-stdout.txt"; then
+    diff "$dir/expected-stdout.txt" "$dir/stdout.txt" | head -20 >&2 || true
+    die "$variant: standard output differs from $dir/expected-stdout.txt"
+  fi
+  echo "checked   $variant: report and standard output as expected ($(head -n 1 "$dir/report.txt" | cut -d " " -f 1-2))"
+}
+
+# Runs a command once under /usr/bin/time; prints its wall time in ms and its peak resident
+# set in KiB. Standard output is dropped.
+timed_run() {
+  local memory_file started finished
+  memory_file=$(mktemp)
+  started=$EPOCHREALTIME
+  /usr/bin/time -f %M -o "$memory_file" "$@" >/dev/null || die "a timed run failed: $*"
+  finished=$EPOCHREALTIME
+  echo "$(elapsed_ms "$started" "$finished") $(tail -n 1 "$memory_file")"
+  rm -f "$memory_file"
+}
+
+# The median of numbers given one per line.
+median() {
+  sort -g | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
+}
+
+# The largest of numbers given one per line.
+largest() {
+  sort -g | tail -n 1
+}
+
+# Times one variant, wc and eval interleaved, and prints its table row.
+bench_variant() {
+  local variant=$1 dir=$cases_root/$1
+  local wc_ms=() eval_ms=() eval_kib=() run
+  for ((run = 0; run < runs; run++)); do
+    read -r ms _ < <(timed_run wc -l "$dir/input.txt" "$dir/submission.txt")
+    wc_ms+=("$ms")
+    read -r ms kib < <(timed_run "$program" eval "$dir/input.txt" "$dir/submission.txt" \
+      "$dir/report.txt")
+    eval_ms+=("$ms")
+    eval_kib+=("$kib")
+  done
+  cmp -s "$dir/report.txt" "$dir/expected-report.txt" || die "$variant: a timed run's report differs"
+  local eval_median wc_median peak input_bytes
+  eval_median=$(printf '%s\n' "${eval_ms[@]}" | median)
+  wc_median=$(printf '%s\n' "${wc_ms[@]}" | median)
+  peak=$(printf '%s\n' "${eval_kib[@]}" | largest)
+  input_bytes=$(stat -c %s "$dir/input.txt")
+  awk -v v="$variant" -v e="$eval_median" -v w="$wc_median" -v k="$peak" -v b="$input_bytes" \
+    'BEGIN { printf "%-10s %9.1f %9.1f %6.1fx %9.1f MiB %9.1f MiB\n", v, e, w, e / w, k / 1024, b / 1048576 }'
+}
+
+parse_options "$@"
+build
+mkdir -p "$cases_root"
+for variant in "${variants[@]}"; do generate "$variant"; done
+for variant in "${variants[@]}"; do check "$variant"; done
+
+echo
+echo "mrezovnik eval against wc -l on the same two files: T=$tests n=$n seed=$seed," \
+  "median of $runs interleaved runs (load average before: $(cut -d ' ' -f 1-3 /proc/loadavg))"
+printf '%-10s %9s %9s %7s %13s %13s\n' variant "eval ms" "wc -l ms" ratio "eval peak" "input file"
+for variant in "${variants[@]}"; do bench_variant "$variant"; done
