@@ -1,4 +1,5 @@
-// Time of checkGrid on valid 1000 x 1000 grids, for radii from 1 to the whole grid.
+// Time of checkGrid on valid grids: 1000 x 1000 for radii from 1 to the whole grid, and
+// sizes from 125 to 1000 at the smallest and the largest radius.
 //   cmake --preset bench && cmake --build --preset bench && build/bench/bench/check_grid_bench
 #include <benchmark/benchmark.h>
 
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr int32_t Size = 1000;
-
 /// A valid test case and answer: about 5% red and 30% black cells in the answer. Every cell
 /// with two even coordinates stays white, so each black cell has a white neighbour (b = 1),
 /// and c is the largest allowed, so the whole grid is counted.
@@ -20,20 +19,20 @@ struct ValidPair {
   Grid answer;
 };
 
-ValidPair makeValidPair(int32_t d) {
-  std::mt19937 random(static_cast<uint32_t>(d));
+ValidPair makeValidPair(int32_t n, int32_t d) {
+  std::mt19937 random(static_cast<uint32_t>(n * 7919 + d));
   std::uniform_int_distribution<int> percent(0, 99);
   ValidPair pair;
   TestCase& testCase = pair.testCase;
   testCase.number = 1;
-  testCase.n = Size;
+  testCase.n = n;
   testCase.d = d;
   testCase.b = 1;
   testCase.c = (2 * d + 1) * (2 * d + 1) - 1;
-  Grid input(Size);
-  pair.answer = Grid(Size);
-  for (int32_t i = 0; i < Size; ++i) {
-    for (int32_t j = 0; j < Size; ++j) {
+  Grid input(n);
+  pair.answer = Grid(n);
+  for (int32_t i = 0; i < n; ++i) {
+    for (int32_t j = 0; j < n; ++j) {
       const int roll = percent(random);
       const bool keepWhite = i % 2 == 0 && j % 2 == 0;
       const char cell = keepWhite || roll >= 25 ? '.' : roll < 5 ? 'R' : '#';
@@ -45,8 +44,9 @@ ValidPair makeValidPair(int32_t d) {
   return pair;
 }
 
-void BM_CheckGrid(benchmark::State& state) {
-  const ValidPair pair = makeValidPair(static_cast<int32_t>(state.range(0)));
+/// Times checkGrid on an n x n grid with radius d; reports the time per cell.
+void timeCheckGrid(benchmark::State& state, int32_t n, int32_t d) {
+  const ValidPair pair = makeValidPair(n, d);
   std::string message;
   int64_t nearPairs = 0;
   if (!checkGrid(pair.testCase, pair.answer, message, nearPairs)) {
@@ -58,9 +58,24 @@ void BM_CheckGrid(benchmark::State& state) {
     benchmark::DoNotOptimize(nearPairs);
   }
   state.counters["ns_per_cell"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * Size * Size,
+      static_cast<double>(state.iterations()) * n * n,
       benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
 }
+
+/// A 1000 x 1000 grid; the argument is d.
+void BM_CheckGrid(benchmark::State& state) {
+  timeCheckGrid(state, 1000, static_cast<int32_t>(state.range(0)));
+}
 BENCHMARK(BM_CheckGrid)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+/// The arguments are n and d (0 standing for d = n).
+void BM_CheckGridSize(benchmark::State& state) {
+  const auto n = static_cast<int32_t>(state.range(0));
+  const auto d = static_cast<int32_t>(state.range(1));
+  timeCheckGrid(state, n, d == 0 ? n : d);
+}
+BENCHMARK(BM_CheckGridSize)
+    ->ArgsProduct({{125, 250, 500, 1000}, {1, 0}})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -27,19 +27,16 @@ inline uint8_t allowedMask(uint8_t code, char out) {
          (byteMask(code == PackedGrid::WhiteCode) & (byteMask(out == White) | isBlack));
 }
 
-/// Whether every cell of a candidate row is allowed by the input row's codes.
-bool rowIsAllowed(const uint8_t* codes, const char* candidate, int32_t n) {
+/// Whether every cell of a candidate row is allowed by the input row's codes, run by run.
+bool rowIsAllowed(const uint8_t* codes, const char* candidate, int32_t n, int32_t runLength) {
   uint8_t refused = 0;
-  const int32_t fullBytes = n / 4;
-  for (int32_t w = 0; w < fullBytes; ++w) {
-    for (int32_t k = 0; k < 4; ++k) {
-      const auto code = static_cast<uint8_t>((codes[w] >> (2 * k)) & 3);
-      refused |= static_cast<uint8_t>(~allowedMask(code, candidate[4 * w + k]));
+  for (int32_t run = 0, first = 0; first < n; ++run, first += runLength) {
+    const int32_t length = std::min(runLength, n - first);
+    const char* cells = candidate + first;
+    for (int32_t t = 0; t < length; ++t) {
+      const auto code = static_cast<uint8_t>((codes[t] >> (2 * run)) & 3);
+      refused |= static_cast<uint8_t>(~allowedMask(code, cells[t]));
     }
-  }
-  for (int32_t j = 4 * fullBytes; j < n; ++j) {
-    const auto code = static_cast<uint8_t>((codes[fullBytes] >> (2 * (j % 4))) & 3);
-    refused |= static_cast<uint8_t>(~allowedMask(code, candidate[j]));
   }
   return refused == 0;
 }
@@ -74,7 +71,7 @@ std::string cellFault(int32_t row, int32_t column, char in, char out) {
 bool compareCells(const PackedGrid& input, const Grid& candidate, std::string& message) {
   const int32_t n = input.size();
   for (int32_t i = 0; i < n; ++i) {
-    if (rowIsAllowed(input.rowCodes(i), candidate.rowData(i), n)) continue;
+    if (rowIsAllowed(input.rowCodes(i), candidate.rowData(i), n, input.rowBytes())) continue;
     for (int32_t j = 0;; ++j) {
       std::string fault = cellFault(i, j, input.cell(i, j), candidate.rowData(i)[j]);
       if (!fault.empty()) {

@@ -34,24 +34,22 @@ uint8_t codeOf(char cell) {
 
 }  // namespace
 
-PackedGrid::PackedGrid(const Grid& grid) : n_(grid.size()), codes_(rowBytes() * n_, 0) {
-  const int32_t fullBytes = n_ / 4;
+PackedGrid::PackedGrid(const Grid& grid)
+    : n_(grid.size()), codes_(static_cast<std::size_t>(rowBytes()) * n_, 0) {
+  const int32_t runLength = rowBytes();
   for (int32_t i = 0; i < n_; ++i) {
     const char* row = grid.rowData(i);
-    uint8_t* codes = codes_.data() + static_cast<std::size_t>(i) * rowBytes();
-    for (int32_t w = 0; w < fullBytes; ++w) {
-      uint8_t packed = 0;
-      for (int32_t k = 0; k < 4; ++k)
-        packed |= static_cast<uint8_t>(codeOf(row[4 * w + k]) << (2 * k));
-      codes[w] = packed;
-    }
-    for (int32_t j = 4 * fullBytes; j < n_; ++j) {
-      codes[fullBytes] |= static_cast<uint8_t>(codeOf(row[j]) << (2 * (j % 4)));
+    uint8_t* codes = codes_.data() + static_cast<std::size_t>(i) * runLength;
+    for (int32_t run = 0, first = 0; first < n_; ++run, first += runLength) {
+      const int32_t length = std::min(runLength, n_ - first);
+      for (int32_t t = 0; t < length; ++t) {
+        codes[t] |= static_cast<uint8_t>(codeOf(row[first + t]) << (2 * run));
+      }
     }
   }
 }
 
 char PackedGrid::cell(int32_t i, int32_t j) const {
-  const uint8_t code = (rowCodes(i)[j / 4] >> (2 * (j % 4))) & 3;
+  const uint8_t code = (rowCodes(i)[j % rowBytes()] >> (2 * (j / rowBytes()))) & 3;
   return code == RedCode ? 'R' : code == BlackCode ? '#' : '.';
 }

@@ -47,6 +47,10 @@ class Grid {
 
 /// A grid of the input file held in two bits a cell, four cells a byte, so that a hundred
 /// full-size test cases fit in a quarter of their text. Codes: 0 white, 1 red, 2 black.
+///
+/// Each row is cut into four runs of `rowBytes()` cells; bit pair k of the row's byte t
+/// holds cell k * rowBytes() + t. Every run of cells thus lines up with the row's bytes,
+/// which keeps the loops over a row plain and vectorisable.
 class PackedGrid {
  public:
   static constexpr uint8_t WhiteCode = 0;
@@ -60,7 +64,9 @@ class PackedGrid {
 
   /// The number of rows, and of columns.
   int32_t size() const { return n_; }
-  /// The codes of row i: cell j in bits 2 * (j % 4) and up of byte j / 4.
+  /// Bytes per row: the length of each of the row's four runs of cells.
+  int32_t rowBytes() const { return (n_ + 3) / 4; }
+  /// The codes of row i.
   const uint8_t* rowCodes(int32_t i) const {
     return codes_.data() + static_cast<std::size_t>(i) * rowBytes();
   }
@@ -70,9 +76,6 @@ class PackedGrid {
   bool operator==(const PackedGrid&) const = default;
 
  private:
-  /// Bytes per row.
-  std::size_t rowBytes() const { return (static_cast<std::size_t>(n_) + 3) / 4; }
-
   int32_t n_ = 0;
   std::vector<uint8_t> codes_;
 };
