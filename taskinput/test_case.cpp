@@ -35,11 +35,12 @@ uint8_t codeOf(char cell) {
 }  // namespace
 
 PackedGrid::PackedGrid(const Grid& grid)
-    : n_(grid.size()), codes_(static_cast<std::size_t>(rowBytes()) * n_, 0) {
+    : n_(grid.size()), codes_(std::make_unique_for_overwrite<uint8_t[]>(byteCount())) {
   const int32_t runLength = rowBytes();
   for (int32_t i = 0; i < n_; ++i) {
     const char* row = grid.rowData(i);
-    uint8_t* codes = codes_.data() + static_cast<std::size_t>(i) * runLength;
+    uint8_t* codes = codes_.get() + static_cast<std::size_t>(i) * runLength;
+    std::fill_n(codes, runLength, 0);
     for (int32_t run = 0, first = 0; first < n_; ++run, first += runLength) {
       const int32_t length = std::min(runLength, n_ - first);
       for (int32_t t = 0; t < length; ++t) {
@@ -47,6 +48,21 @@ PackedGrid::PackedGrid(const Grid& grid)
       }
     }
   }
+}
+
+PackedGrid::PackedGrid(const PackedGrid& other) { *this = other; }
+
+PackedGrid& PackedGrid::operator=(const PackedGrid& other) {
+  if (this != &other) {
+    n_ = other.n_;
+    codes_ = std::make_unique_for_overwrite<uint8_t[]>(byteCount());
+    std::copy_n(other.codes_.get(), byteCount(), codes_.get());
+  }
+  return *this;
+}
+
+bool PackedGrid::operator==(const PackedGrid& other) const {
+  return n_ == other.n_ && std::equal(codes_.get(), codes_.get() + byteCount(), other.codes_.get());
 }
 
 char PackedGrid::cell(int32_t i, int32_t j) const {

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 /// The task's name, which line 1 of the input file and line 2 of a submission must equal.
 inline constexpr std::string_view TaskName = "Mrezovje";
@@ -68,16 +67,26 @@ class PackedGrid {
   int32_t rowBytes() const { return (n_ + 3) / 4; }
   /// The codes of row i.
   const uint8_t* rowCodes(int32_t i) const {
-    return codes_.data() + static_cast<std::size_t>(i) * rowBytes();
+    return codes_.get() + static_cast<std::size_t>(i) * rowBytes();
   }
   /// The character of the cell in row i, column j.
   char cell(int32_t i, int32_t j) const;
 
-  bool operator==(const PackedGrid&) const = default;
+  PackedGrid(const PackedGrid& other);
+  PackedGrid& operator=(const PackedGrid& other);
+  PackedGrid(PackedGrid&&) noexcept = default;
+  PackedGrid& operator=(PackedGrid&&) noexcept = default;
+
+  /// Same size and the same cells.
+  bool operator==(const PackedGrid& other) const;
 
  private:
+  /// rowBytes() * n, as a byte count.
+  std::size_t byteCount() const { return static_cast<std::size_t>(rowBytes()) * n_; }
+
   int32_t n_ = 0;
-  std::vector<uint8_t> codes_;
+  /// Left unset until written: zeroing 25 MB first would touch it twice.
+  std::unique_ptr<uint8_t[]> codes_;
 };
 
 /// One test case of the input file: the grid and its parameters, accepted once and then
