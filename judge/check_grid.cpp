@@ -72,7 +72,7 @@ bool compareCells(const PackedGrid& input, const Grid& candidate, std::string& m
   const int32_t n = input.size();
   for (int32_t i = 0; i < n; ++i) {
     if (rowIsAllowed(input.rowCodes(i), candidate.rowData(i), n, input.rowBytes())) continue;
-    for (int32_t j = 0;; ++j) {
+    for (int32_t j = 0; j < n; ++j) {
       std::string fault = cellFault(i, j, input.cell(i, j), candidate.rowData(i)[j]);
       if (!fault.empty()) {
         message = std::move(fault);
