@@ -47,9 +47,9 @@ class Grid {
 /// A grid of the input file held in two bits a cell, four cells a byte, so that a hundred
 /// full-size test cases fit in a quarter of their text. Codes: 0 white, 1 red, 2 black.
 ///
-/// Each row is cut into four runs of `rowBytes()` cells; bit pair k of the row's byte t
-/// holds cell k * rowBytes() + t. Every run of cells thus lines up with the row's bytes,
-/// which keeps the loops over a row plain and vectorisable.
+/// Each row is cut into at most four runs of `rowBytes()` cells; bit pair k of the row's
+/// byte t holds cell k * rowBytes() + t. Every run of cells thus lines up with the row's
+/// bytes, which keeps the loops over a row plain and vectorisable.
 class PackedGrid {
  public:
   static constexpr uint8_t WhiteCode = 0;
@@ -63,8 +63,9 @@ class PackedGrid {
 
   /// The number of rows, and of columns.
   int32_t size() const { return n_; }
-  /// Bytes per row: the length of each of the row's four runs of cells.
-  int32_t rowBytes() const { return (n_ + 3) / 4; }
+  /// Bytes per row: the length of each of the row's runs of cells. A multiple of 16, so that
+  /// every run but the last fills whole vectors.
+  int32_t rowBytes() const { return ((n_ + 3) / 4 + 15) / 16 * 16; }
   /// The codes of row i.
   const uint8_t* rowCodes(int32_t i) const {
     return codes_.get() + static_cast<std::size_t>(i) * rowBytes();
