@@ -88,6 +88,11 @@ void EvalWorkspace::requireOnlyTheThreeFiles(std::string_view input, std::string
   }
 }
 
+const EvalWorkspace& processWorkspace() {
+  static const EvalWorkspace folder;
+  return folder;
+}
+
 void writeFileOrAbort(const std::filesystem::path& path, std::string_view bytes) {
   // A new file rather than a truncated one: some file systems (ext4) write a truncated and
   // rewritten file through to the disk on close, which would slow every run down a lot.

@@ -40,6 +40,10 @@ class EvalWorkspace {
   std::filesystem::path reportPath_;
 };
 
+/// The process's private folder. libFuzzer's entry points take no context, so the folder
+/// lives in one function-local object, made on first use and never changed after.
+const EvalWorkspace& processWorkspace();
+
 /// Makes `bytes` the whole content of a new file at `path`, replacing any file there; aborts
 /// when it cannot.
 void writeFileOrAbort(const std::filesystem::path& path, std::string_view bytes);

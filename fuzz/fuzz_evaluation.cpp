@@ -30,19 +30,12 @@ FilePair splitFuzzerInput(std::string_view data) {
   return {data.substr(0, marker), data.substr(marker + SubmissionMarker.size())};
 }
 
-/// The process's private folder. libFuzzer's entry points take no context, so the folder
-/// lives in this one function-local object, made on first use and never changed after.
-const EvalWorkspace& workspace() {
-  static const EvalWorkspace folder;
-  return folder;
-}
-
 }  // namespace
 
 /// Called once by libFuzzer before the first input.
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   silenceStandardOutput();
-  workspace();  // Makes the folder now, so that a set-up failure shows before any run.
+  processWorkspace();  // Makes the folder now, so that a set-up failure shows before any run.
   return 0;
 }
 
@@ -50,9 +43,9 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const FilePair files =
       splitFuzzerInput(std::string_view(reinterpret_cast<const char*>(data), size));
-  writeFileOrAbort(workspace().inputPath(), files.input);
-  writeFileOrAbort(workspace().submissionPath(), files.submission);
-  const std::string report = workspace().evaluate(files.input, files.submission);
+  writeFileOrAbort(processWorkspace().inputPath(), files.input);
+  writeFileOrAbort(processWorkspace().submissionPath(), files.submission);
+  const std::string report = processWorkspace().evaluate(files.input, files.submission);
   requireWellFormedReport(report, ReportLimits{AllCheckNumbers, 100});
   return 0;
 }
