@@ -4,6 +4,7 @@
 #include <string>
 
 #include "judge/check_grid.h"
+#include "taskinput/task_name.h"
 #include "textio/assertion.h"
 #include "textio/int_fields.h"
 #include "textio/message.h"
@@ -20,17 +21,6 @@ void readContestantNumber(LineReader& reader) {
   if (length != Digits) throwAssertion(Message, __FILE__, 248);
   for (const char digit : number) {
     if (digit < '0' || digit > '9') throwAssertion(Message, __FILE__, 249);
-  }
-}
-
-/// Check 254: line 2 is the task name.
-void readTaskName(LineReader& reader) {
-  std::string line;
-  readLine(reader, line);
-  if (line != TaskName) {
-    throwAssertion(composeMessage("v drugi vrstici bi moral biti niz \"", TaskName, "\", ne pa \"",
-                                  line, "\""),
-                   __FILE__, 254);
   }
 }
 
@@ -56,18 +46,15 @@ int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCo
 
 std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<TestCase>& testCases) {
   readContestantNumber(reader);
-  readTaskName(reader);
+  std::string line;
+  readTaskNameLine(reader, line, "drugi", 254);
 
   const auto testCount = static_cast<int32_t>(testCases.size());
   std::vector<TestResult> results;
-  std::string line;
   // One block at a time; its row buffer is reused by the next block.
   SubmittedGrid block;
-  for (;;) {
-    // Between blocks the file may end, and empty lines are passed over.
-    line.clear();
-    if (!reader.in.readLine([&line](std::string_view piece) { line.append(piece); })) break;
-    ++reader.lineNo;
+  // Between blocks the file may end, and empty lines are passed over.
+  while (readLineIfPresent(reader, line)) {
     if (line.empty()) continue;
     const int32_t number = parseBlockHeader(line, reader.lineNo, testCount);
     TestResult result;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "taskinput/task_name.h"
 #include "taskinput/test_case_reader.h"
 #include "textio/assertion.h"
 #include "textio/int_fields.h"
@@ -14,12 +15,7 @@ void readInputFile(const std::string& path, std::vector<TestCase>& testCases) {
   LineReader reader{file};
 
   std::string taskNameLine;
-  readLine(reader, taskNameLine);
-  if (taskNameLine != TaskName) {
-    throwAssertion(composeMessage("v prvi vrstici bi moral biti niz \"", TaskName, "\", ne pa \"",
-                                  taskNameLine, "\""),
-                   __FILE__, 173);
-  }
+  readTaskNameLine(reader, taskNameLine, "prvi", 173);
 
   std::string countLine;
   readLine(reader, countLine);

@@ -6,17 +6,31 @@
 #include "textio/assertion.h"
 #include "textio/message.h"
 
+namespace {
+
+/// Check 69 for the line that `lineNo` now names.
+[[noreturn]] void failMissingLine(const LineReader& reader) {
+  throwAssertion(composeMessage("manjka ", reader.lineNo, ". vrstica"), __FILE__, 69);
+}
+
+}  // namespace
+
 void startLine(LineReader& reader) {
   ++reader.lineNo;
-  if (!reader.in.hasLine()) {
-    throwAssertion(composeMessage("manjka ", reader.lineNo, ". vrstica"), __FILE__, 69);
-  }
+  if (!reader.in.hasLine()) failMissingLine(reader);
+}
+
+bool readLineIfPresent(LineReader& reader, std::string& line) {
+  line.clear();
+  if (!reader.in.readLine([&line](std::string_view piece) { line.append(piece); })) return false;
+  ++reader.lineNo;
+  return true;
 }
 
 void readLine(LineReader& reader, std::string& line) {
-  startLine(reader);
-  line.clear();
-  reader.in.readLine([&line](std::string_view piece) { line.append(piece); });
+  if (readLineIfPresent(reader, line)) return;
+  ++reader.lineNo;
+  failMissingLine(reader);
 }
 
 std::size_t readRow(LineReader& reader, char* row, std::size_t width) {

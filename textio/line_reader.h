@@ -17,6 +17,10 @@ struct LineReader {
 /// Reads the next line into `line`, replacing what it held (check 69 when none is left).
 void readLine(LineReader& reader, std::string& line);
 
+/// Reads the next line into `line` and counts it, or returns false, counting nothing, at the
+/// end of the file; for a file that may end there.
+bool readLineIfPresent(LineReader& reader, std::string& line);
+
 /// Reads the next line and returns its length; the line's bytes are copied to `row` only
 /// when the line is exactly `width` bytes long (check 69 when none is left).
 std::size_t readRow(LineReader& reader, char* row, std::size_t width);

@@ -47,6 +47,20 @@ TEST(LineReader, MissingLinesFailWithTheirNumber) {
   EXPECT_EQ(failureOf([&] { readRow(twoReader, nullptr, 0); }), Failure(69, "manjka 4. vrstica"));
 }
 
+TEST(LineReader, AnOptionalReadCountsOnlyTheLinesItGets) {
+  TempFile file("a\n\n");
+  TextFile in(file.path());
+  LineReader reader{in};
+  std::string line = "old";
+  EXPECT_TRUE(readLineIfPresent(reader, line));
+  EXPECT_EQ(line, "a");
+  EXPECT_TRUE(readLineIfPresent(reader, line));
+  EXPECT_EQ(line, "");
+  EXPECT_FALSE(readLineIfPresent(reader, line));
+  EXPECT_EQ(reader.lineNo, 2);
+  EXPECT_EQ(failureOf([&] { readLine(reader, line); }), Failure(69, "manjka 3. vrstica"));
+}
+
 TEST(LineReader, AnySurplusLineFailsExpectEnd) {
   for (const char* text : {"a\nb\nc\n\n", "a\nb\nc\n  ", "a\nb\nc\n\r"}) {
     TempFile file(text);
