@@ -27,18 +27,19 @@ inline uint8_t allowedMask(uint8_t code, char out) {
          (byteMask(code == PackedGrid::WhiteCode) & (byteMask(out == White) | isBlack));
 }
 
-/// Whether every cell of a candidate row is allowed by the input row's codes, run by run.
-bool rowIsAllowed(const uint8_t* codes, const char* candidate, int32_t n, int32_t runLength) {
-  uint8_t refused = 0;
-  for (int32_t run = 0, first = 0; first < n; ++run, first += runLength) {
-    const int32_t length = std::min(runLength, n - first);
-    const char* cells = candidate + first;
-    for (int32_t t = 0; t < length; ++t) {
-      const auto code = static_cast<uint8_t>((codes[t] >> (2 * run)) & 3);
-      refused |= static_cast<uint8_t>(~allowedMask(code, cells[t]));
-    }
+/// Whether every cell of a padded candidate row is allowed by the input row's codes: byte t
+/// of the codes holds the cells t, S + t, 2S + t and 3S + t (S being `runLength`).
+bool rowIsAllowed(const uint8_t* codes, const char* candidate, int32_t runLength) {
+  const char* run1 = candidate + runLength;
+  const char* run2 = run1 + runLength;
+  const char* run3 = run2 + runLength;
+  uint8_t allowed = 0xff;
+  for (int32_t t = 0; t < runLength; ++t) {
+    const uint8_t packed = codes[t];
+    allowed &= allowedMask(packed & 3, candidate[t]) & allowedMask((packed >> 2) & 3, run1[t]) &
+               allowedMask((packed >> 4) & 3, run2[t]) & allowedMask(packed >> 6, run3[t]);
   }
-  return refused == 0;
+  return allowed == 0xff;
 }
 
 /// The colour word that the messages use for a cell character.
@@ -71,7 +72,7 @@ std::string cellFault(int32_t row, int32_t column, char in, char out) {
 bool compareCells(const PackedGrid& input, const Grid& candidate, std::string& message) {
   const int32_t n = input.size();
   for (int32_t i = 0; i < n; ++i) {
-    if (rowIsAllowed(input.rowCodes(i), candidate.rowData(i), n, input.rowBytes())) continue;
+    if (rowIsAllowed(input.rowCodes(i), candidate.rowData(i), input.rowBytes())) continue;
     for (int32_t j = 0; j < n; ++j) {
       std::string fault = cellFault(i, j, input.cell(i, j), candidate.rowData(i)[j]);
       if (!fault.empty()) {

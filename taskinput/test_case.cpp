@@ -7,21 +7,22 @@ Grid::Grid(const Grid& other) { *this = other; }
 Grid& Grid::operator=(const Grid& other) {
   if (this != &other) {
     resize(other.n_);
-    std::copy_n(other.cells_.get(), cellCount(), cells_.get());
+    std::copy_n(other.cells_.get(), byteCount(), cells_.get());
   }
   return *this;
 }
 
 void Grid::resize(int32_t n) {
   n_ = n;
-  if (cellCount() > capacity_) {
-    cells_ = std::make_unique_for_overwrite<char[]>(cellCount());
-    capacity_ = cellCount();
+  if (byteCount() > capacity_) {
+    cells_ = std::make_unique_for_overwrite<char[]>(byteCount());
+    capacity_ = byteCount();
   }
+  for (int32_t i = 0; i < n_; ++i) std::fill(rowData(i) + n_, rowData(i) + stride(), '.');
 }
 
 bool Grid::operator==(const Grid& other) const {
-  return n_ == other.n_ && std::equal(cells_.get(), cells_.get() + cellCount(), other.cells_.get());
+  return n_ == other.n_ && std::equal(cells_.get(), cells_.get() + byteCount(), other.cells_.get());
 }
 
 namespace {
@@ -40,12 +41,10 @@ PackedGrid::PackedGrid(const Grid& grid)
   for (int32_t i = 0; i < n_; ++i) {
     const char* row = grid.rowData(i);
     uint8_t* codes = codes_.get() + static_cast<std::size_t>(i) * runLength;
-    std::fill_n(codes, runLength, 0);
-    for (int32_t run = 0, first = 0; first < n_; ++run, first += runLength) {
-      const int32_t length = std::min(runLength, n_ - first);
-      for (int32_t t = 0; t < length; ++t) {
-        codes[t] |= static_cast<uint8_t>(codeOf(row[first + t]) << (2 * run));
-      }
+    for (int32_t t = 0; t < runLength; ++t) {
+      codes[t] = static_cast<uint8_t>(codeOf(row[t]) | codeOf(row[runLength + t]) << 2 |
+                                      codeOf(row[2 * runLength + t]) << 4 |
+                                      codeOf(row[3 * runLength + t]) << 6);
     }
   }
 }

@@ -100,11 +100,8 @@ TEST(ReadTestCase, FillsTheRecord) {
   expected.b = 1;
   expected.c = 4;
   Grid grid(3);
-  std::string(
-      "R.."
-      ".#."
-      "...")
-      .copy(grid.rowData(0), 9);
+  const std::string rows[] = {"R..", ".#.", "..."};
+  for (int32_t i = 0; i < 3; ++i) rows[i].copy(grid.rowData(i), 3);
   expected.grid = PackedGrid(grid);
   EXPECT_EQ(read, expected);
   EXPECT_EQ(read.grid.cell(1, 1), '#');

@@ -8,7 +8,7 @@ namespace {
 
 Grid gridOf(const std::string& cells, int32_t n) {
   Grid grid(n);
-  cells.copy(grid.rowData(0), cells.size());
+  for (int32_t i = 0; i < n; ++i) cells.copy(grid.rowData(i), n, static_cast<std::size_t>(i) * n);
   return grid;
 }
 
@@ -27,15 +27,29 @@ TEST(Grid, CopiesCompareEqualAndIndependent) {
   EXPECT_NE(gridOf("....", 2), gridOf(".", 1));
 }
 
-TEST(Grid, ResizeKeepsRowsContiguousForTheNewSize) {
+TEST(Grid, ResizeReusesTheBufferWithRowsOfTheNewSize) {
   Grid grid = gridOf("abcdefghi", 3);
   grid.resize(2);
-  std::string("wxyz").copy(grid.rowData(0), 4);
+  std::string("wx").copy(grid.rowData(0), 2);
+  std::string("yz").copy(grid.rowData(1), 2);
   EXPECT_EQ(grid.size(), 2);
+  EXPECT_EQ(grid.row(0), "wx");
   EXPECT_EQ(grid.row(1), "yz");
   grid.resize(4);
-  std::string(16, '.').copy(grid.rowData(0), 16);
+  for (int32_t i = 0; i < 4; ++i) std::string(4, '.').copy(grid.rowData(i), 4);
   EXPECT_EQ(grid.row(3), "....");
+}
+
+TEST(Grid, PadsEveryRowWithWhiteCellsToAWholeVector) {
+  for (int32_t n : {1, 63, 64, 65, 1000}) {
+    Grid grid(n);
+    const int32_t padded = paddedRowLength(n);
+    EXPECT_EQ(padded % 64, 0);
+    EXPECT_GE(padded, n);
+    EXPECT_LT(padded - n, 64);
+    const std::string_view padding(grid.rowData(n - 1) + n, static_cast<std::size_t>(padded - n));
+    EXPECT_EQ(padding, std::string(padded - n, '.')) << n;
+  }
 }
 
 TEST(PackedGrid, KeepsEveryCellOfRowsOfAnyLength) {
