@@ -7,26 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/records.h"
+
 namespace {
 
 using Rows = std::vector<std::string>;
-
-Grid gridOf(const Rows& rows) {
-  const auto n = static_cast<int32_t>(rows.size());
-  Grid grid(n);
-  for (int32_t i = 0; i < n; ++i) rows[i].copy(grid.rowData(i), rows.size());
-  return grid;
-}
-
-TestCase caseOf(const Rows& rows, int32_t d, int32_t b, int32_t c) {
-  TestCase testCase;
-  testCase.n = static_cast<int32_t>(rows.size());
-  testCase.d = d;
-  testCase.b = b;
-  testCase.c = c;
-  testCase.grid = PackedGrid(gridOf(rows));
-  return testCase;
-}
 
 /// What checkGrid says: the message on failure, or "ok <nearPairs>" on success.
 std::string verdict(const TestCase& testCase, const Rows& candidate) {
@@ -48,7 +33,7 @@ struct GridCase {
 
 void expectVerdicts(const std::vector<GridCase>& cases) {
   for (const GridCase& c : cases) {
-    EXPECT_EQ(verdict(caseOf(c.input, c.d, c.b, c.c), c.candidate), c.expected) << c.what;
+    EXPECT_EQ(verdict(testCaseOf(c.input, c.d, c.b, c.c), c.candidate), c.expected) << c.what;
   }
 }
 
@@ -96,7 +81,7 @@ TEST(CheckGrid, ComparisonMessagesNameBothColours) {
 }
 
 TEST(CheckGrid, EveryOtherByteIsAnInvalidCharacterNamedByItsCode) {
-  const TestCase testCase = caseOf({"...", "...", "..."}, 1, 1, 8);
+  const TestCase testCase = testCaseOf({"...", "...", "..."}, 1, 1, 8);
   for (int code = 0; code < 256; ++code) {
     Rows candidate = {"...", "...", "..."};
     candidate[1][1] = static_cast<char>(code);
@@ -210,7 +195,7 @@ TEST(CheckGrid, PairsAtDistanceExactlyDCountAndOnePastDoNot) {
         const int32_t i = 2, j = 4;
         candidate[i][j] = '#';
         candidate[i + di * distance][j + dj * distance] = '#';
-        EXPECT_EQ(verdict(caseOf(blank, d, 1, 8), candidate), distance == d ? "ok 1" : "ok 0")
+        EXPECT_EQ(verdict(testCaseOf(blank, d, 1, 8), candidate), distance == d ? "ok 1" : "ok 0")
             << "d " << d << " direction " << di << "," << dj << " distance " << distance;
       }
     }
@@ -224,12 +209,12 @@ TEST(CheckGrid, CountsPastTwoToThe32OnAFullSizeGrid) {
   Rows candidate = input;
   for (int32_t i = 0; i < n; i += 2) candidate[i] = std::string(n, '#');
   const int64_t blacks = int64_t{n} * n / 2;
-  EXPECT_EQ(verdict(caseOf(input, n, 1, 4004000), candidate),
+  EXPECT_EQ(verdict(testCaseOf(input, n, 1, 4004000), candidate),
             "ok " + std::to_string(blacks * (blacks - 1) / 2));
 }
 
 TEST(CheckGrid, LeavesTheMessageAloneOnSuccessAndTheCountAloneOnFailure) {
-  const TestCase testCase = caseOf({"..", ".."}, 1, 1, 3);
+  const TestCase testCase = testCaseOf({"..", ".."}, 1, 1, 3);
   std::string message = "unchanged";
   int64_t nearPairs = 42;
   EXPECT_TRUE(checkGrid(testCase, gridOf({"#.", ".."}), message, nearPairs));
@@ -317,7 +302,7 @@ TEST(CheckGrid, AgreesWithABruteForceCountOnRandomGrids) {
     }
     if (pick(0, 9) == 0) candidate[pick(0, n - 1)][pick(0, n - 1)] = "R#.x\xf0"[pick(0, 4)];
     const std::string expected = bruteForceVerdict(input, candidate, d, b, c);
-    ASSERT_EQ(verdict(caseOf(input, d, b, c), candidate), expected)
+    ASSERT_EQ(verdict(testCaseOf(input, d, b, c), candidate), expected)
         << "round " << round << " n " << n << " d " << d << " b " << b << " c " << c;
     passed += expected.starts_with("ok");
   }

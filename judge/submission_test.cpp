@@ -6,32 +6,18 @@
 #include <vector>
 
 #include "tests/support/failure.h"
+#include "tests/support/records.h"
 #include "tests/support/temp_file.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-TestCase testCaseOf(int32_t number, int32_t d, int32_t b, int32_t c,
-                    const std::vector<std::string>& rows) {
-  TestCase testCase;
-  testCase.taskName = "Mrezovje";
-  testCase.number = number;
-  testCase.n = static_cast<int32_t>(rows.size());
-  testCase.d = d;
-  testCase.b = b;
-  testCase.c = c;
-  Grid grid(testCase.n);
-  for (int32_t i = 0; i < testCase.n; ++i) rows[i].copy(grid.rowData(i), rows.size());
-  testCase.grid = PackedGrid(grid);
-  return testCase;
-}
-
 /// The design's two test cases and a third of one white cell.
 const std::vector<TestCase> TestCases = {
-    testCaseOf(1, 1, 1, 4, {"R..", ".#.", "..."}),
-    testCaseOf(2, 1, 1, 3, {"#.", ".R"}),
-    testCaseOf(3, 1, 1, 1, {"."}),
+    testCaseOf({"R..", ".#.", "..."}, 1, 1, 4, 1),
+    testCaseOf({"#.", ".R"}, 1, 1, 3, 2),
+    testCaseOf({"."}, 1, 1, 1, 3),
 };
 
 /// "number:nearPairs" per result, or "check: message" of the failure.
@@ -149,7 +135,7 @@ TEST(ReadSubmission, CrLfFilesReadLikeLfFiles) {
 TEST(ReadSubmission, CountsPastTwoToThe32OnAFullSizeGrid) {
   const int32_t n = 1000;
   const std::vector<TestCase> big = {
-      testCaseOf(1, n, 1, 4004000, std::vector<std::string>(n, std::string(n, '.')))};
+      testCaseOf(std::vector<std::string>(n, std::string(n, '.')), n, 1, 4004000)};
   std::string text = "000001\nMrezovje\n1\n";
   for (int32_t i = 0; i < n; ++i) text += std::string(n, i % 2 == 0 ? '#' : '.') + "\n";
   TempFile file(text);

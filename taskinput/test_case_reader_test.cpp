@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/support/failure.h"
+#include "tests/support/records.h"
 #include "tests/support/temp_file.h"
 
 namespace {
@@ -92,17 +93,7 @@ TEST(ReadTestCase, ChecksTheBlockInFileOrder) {
 TEST(ReadTestCase, FillsTheRecord) {
   TestCase read;
   ASSERT_EQ(readBlock("\r\n7\r\n3 2 1 4\r\nR..\r\n.#.\r\n...", &read), Passes);
-  TestCase expected;
-  expected.taskName = "Mrezovje";
-  expected.number = 7;
-  expected.n = 3;
-  expected.d = 2;
-  expected.b = 1;
-  expected.c = 4;
-  Grid grid(3);
-  const std::string rows[] = {"R..", ".#.", "..."};
-  for (int32_t i = 0; i < 3; ++i) rows[i].copy(grid.rowData(i), 3);
-  expected.grid = PackedGrid(grid);
+  const TestCase expected = testCaseOf({"R..", ".#.", "..."}, 2, 1, 4, 7);
   EXPECT_EQ(read, expected);
   EXPECT_EQ(read.grid.cell(1, 1), '#');
 }

@@ -3,32 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "tests/support/records.h"
 
 namespace {
 
-Grid gridOf(const std::string& cells, int32_t n) {
-  Grid grid(n);
-  for (int32_t i = 0; i < n; ++i) cells.copy(grid.rowData(i), n, static_cast<std::size_t>(i) * n);
-  return grid;
-}
-
 TEST(Grid, CopiesCompareEqualAndIndependent) {
-  Grid grid = gridOf(
-      "R.#"
-      "..."
-      "##.",
-      3);
+  Grid grid = gridOf({"R.#", "...", "##."});
   Grid copy = grid;
   EXPECT_EQ(copy, grid);
   EXPECT_EQ(copy.row(2), "##.");
   copy.rowData(0)[0] = '.';
   EXPECT_NE(copy, grid);
   EXPECT_EQ(grid.row(0), "R.#");
-  EXPECT_NE(gridOf("....", 2), gridOf(".", 1));
+  EXPECT_NE(gridOf({"..", ".."}), gridOf({"."}));
 }
 
 TEST(Grid, ResizeReusesTheBufferWithRowsOfTheNewSize) {
-  Grid grid = gridOf("abcdefghi", 3);
+  Grid grid = gridOf({"abc", "def", "ghi"});
   grid.resize(2);
   std::string("wx").copy(grid.rowData(0), 2);
   std::string("yz").copy(grid.rowData(1), 2);
@@ -53,30 +46,26 @@ TEST(Grid, PadsEveryRowWithWhiteCellsToAWholeVector) {
 }
 
 TEST(PackedGrid, KeepsEveryCellOfRowsOfAnyLength) {
-  for (int32_t n : {1, 3, 4, 5, 7, 8, 9}) {
-    std::string cells;
-    for (int32_t k = 0; k < n * n; ++k) cells += ".R#"[(k * 7 + k / 3) % 3];
-    const PackedGrid packed(gridOf(cells, n));
+  // Up to 64 cells a row fill only the first of the four runs; longer rows use them all.
+  for (int32_t n : {1, 3, 4, 5, 7, 8, 9, 70, 130, 1000}) {
+    std::vector<std::string> rows(n, std::string(n, '.'));
+    for (int32_t i = 0; i < n; ++i) {
+      for (int32_t j = 0; j < n; ++j) rows[i][j] = ".R#"[(i * 7 + j * 5 + j / 3) % 3];
+    }
+    const PackedGrid packed(gridOf(rows));
     ASSERT_EQ(packed.size(), n);
     for (int32_t i = 0; i < n; ++i) {
-      for (int32_t j = 0; j < n; ++j) EXPECT_EQ(packed.cell(i, j), cells[i * n + j]) << n;
+      for (int32_t j = 0; j < n; ++j) ASSERT_EQ(packed.cell(i, j), rows[i][j]) << n;
     }
   }
-  EXPECT_EQ(PackedGrid(gridOf("x# R", 2)), PackedGrid(gridOf(".#.R", 2)));
+  EXPECT_EQ(PackedGrid(gridOf({"x#", " R"})), PackedGrid(gridOf({".#", ".R"})));
 }
 
 TEST(TestCase, ACopyOfARecordComparesEqualFieldByField) {
-  TestCase record;
-  record.taskName = "Mrezovje";
-  record.number = 1;
-  record.n = 2;
-  record.d = 1;
-  record.b = 1;
-  record.c = 3;
-  record.grid = PackedGrid(gridOf("#..R", 2));
+  const TestCase record = testCaseOf({"#.", ".R"}, 1, 1, 3);
   TestCase copy = record;
   EXPECT_EQ(copy, record);
-  copy.grid = PackedGrid(gridOf("#...", 2));
+  copy.grid = PackedGrid(gridOf({"#.", ".."}));
   EXPECT_NE(copy, record);
 }
 
