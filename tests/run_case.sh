@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Runs one end-to-end case through the real executable and compares every output byte.
 #
+#   run_case.sh PROGRAM CASE_DIR [LAUNCHER...]
+# LAUNCHER, when given, is the command that runs PROGRAM (an emulator such as wine or node).
+#
 # A case is a folder of plain files:
 #   input.txt, submission.txt  the two files to evaluate (a missing one is passed as a
 #                              path that names no file)
@@ -23,6 +26,8 @@
 set -u
 program=$1
 case_dir=$(cd "$2" && pwd)
+shift 2
+launcher=("$@")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -49,14 +54,14 @@ mode=normal
 # shellcheck disable=SC2086  # the command line is split into words on purpose
 case $mode in
   normal)
-    (cd "$scratch" && "${measure[@]}" "$program" $args >"$scratch/.stdout" 2>"$scratch/.stderr")
+    (cd "$scratch" && "${measure[@]}" "${launcher[@]}" "$program" $args >"$scratch/.stdout" 2>"$scratch/.stderr")
     code=$? ;;
   closed)
-    (cd "$scratch" && "${measure[@]}" "$program" $args >&- 2>"$scratch/.stderr")
+    (cd "$scratch" && "${measure[@]}" "${launcher[@]}" "$program" $args >&- 2>"$scratch/.stderr")
     code=$? ;;
   broken-pipe)
     # The reader leaves at once; the program starts a moment later.
-    (cd "$scratch" && { sleep 0.2; "${measure[@]}" "$program" $args 2>"$scratch/.stderr"; echo $? >"$scratch/.code"; } | true)
+    (cd "$scratch" && { sleep 0.2; "${measure[@]}" "${launcher[@]}" "$program" $args 2>"$scratch/.stderr"; echo $? >"$scratch/.code"; } | true)
     code=$(cat "$scratch/.code") ;;
   *) fail "unknown stdout_mode $mode" ;;
 esac
