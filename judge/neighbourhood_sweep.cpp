@@ -36,7 +36,7 @@ struct SweepShape {
 
 /// Per column, or per prefix of a row, the number of white and of black cells.
 struct ColourCounts {
-  ColourCounts(std::size_t size) : white(size, 0), black(size, 0) {}
+  explicit ColourCounts(std::size_t size) : white(size, 0), black(size, 0) {}
   std::vector<int32_t> white;
   std::vector<int32_t> black;
 };
