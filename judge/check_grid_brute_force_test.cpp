@@ -32,8 +32,12 @@ TEST(CheckGridExhaustive, EveryPairOfGridsUpToTwoByTwoWithOneInvalidByte) {
       const Rows input = gridNumbered(pair % inputs, n);
       const char cellsWithAnInvalidByte[] = {'R', '#', '.', InvalidBytes[pair % 9]};
       Rows candidate(n, std::string(n, '.'));
-      for (int64_t digits = pair / inputs, k = 0; k < n * n; ++k, digits /= 4) {
-        candidate[k / n][k % n] = cellsWithAnInvalidByte[digits % 4];
+      int64_t digits = pair / inputs;
+      for (std::string& row : candidate) {
+        for (char& cell : row) {
+          cell = cellsWithAnInvalidByte[digits % 4];
+          digits /= 4;
+        }
       }
       const int32_t d = 1 + static_cast<int32_t>(pair % n);
       const int32_t b = 1 + static_cast<int32_t>(pair % 2);

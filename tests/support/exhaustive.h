@@ -12,6 +12,7 @@
 #include "tests/support/brute_force.h"
 #include "tests/support/records.h"
 #include "tests/support/verdict.h"
+#include "textio/message.h"
 
 /// What one exhaustive run found.
 struct ExhaustiveResult {
@@ -63,9 +64,8 @@ inline ExhaustiveResult checkEveryGrid(int32_t n) {
         ++result.checks;
         result.accepted += found.starts_with("ok");
         if (found != expected) {
-          result.mismatch = "grid " + std::to_string(index) + " d " + std::to_string(d) + " b " +
-                            std::to_string(b) + " c " + std::to_string(c) + ": expected \"" +
-                            expected + "\", found \"" + found + "\"";
+          result.mismatch = composeMessage("grid ", index, " d ", d, " b ", b, " c ", c,
+                                           ": expected \"", expected, "\", found \"", found, "\"");
           return result;
         }
       }
