@@ -67,9 +67,10 @@ inline std::vector<BlackCell> blackCells(const Rows& grid, int32_t d) {
       if (grid[i][j] != '#') continue;
       BlackCell cell{i, j, 0, -1};
       for (int32_t y = std::max(0, i - d); y <= std::min(n - 1, i + d); ++y) {
+        const char* row = grid[y].data();
         for (int32_t x = std::max(0, j - d); x <= std::min(n - 1, j + d); ++x) {
-          cell.whites += grid[y][x] == '.';
-          cell.blacks += grid[y][x] == '#';
+          cell.whites += row[x] == '.';
+          cell.blacks += row[x] == '#';
         }
       }
       cells.push_back(cell);
