@@ -62,16 +62,18 @@ struct RowTotals {
 // The loops below take their bounds and arrays as locals: a store through an integer
 // pointer may alias a member, which would keep them from vectorising.
 
-/// Takes row `removed` out of the packed column counts and puts row `added` in; either may
-/// be null.
-SWEEP_INLINE void moveColumns(uint32_t* columns, const char* removed, const char* added,
-                              int32_t n) {
+/// `to` becomes the packed column counts `from` with row `removed` taken out and row
+/// `added` put in; either may be null, and `to` may be `from`.
+SWEEP_INLINE void moveColumns(const uint32_t* from, uint32_t* to, const char* removed,
+                              const char* added, int32_t n) {
   if (removed != nullptr && added != nullptr) {
-    for (int32_t j = 0; j < n; ++j) columns[j] += cellCounts(added[j]) - cellCounts(removed[j]);
+    for (int32_t j = 0; j < n; ++j) to[j] = from[j] + cellCounts(added[j]) - cellCounts(removed[j]);
   } else if (added != nullptr) {
-    for (int32_t j = 0; j < n; ++j) columns[j] += cellCounts(added[j]);
+    for (int32_t j = 0; j < n; ++j) to[j] = from[j] + cellCounts(added[j]);
   } else if (removed != nullptr) {
-    for (int32_t j = 0; j < n; ++j) columns[j] -= cellCounts(removed[j]);
+    for (int32_t j = 0; j < n; ++j) to[j] = from[j] - cellCounts(removed[j]);
+  } else if (to != from) {
+    std::copy_n(from, n, to);
   }
 }
 
@@ -312,14 +314,13 @@ SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
   uint32_t* nextColumns = columns + n;
   Prefix prefix(shape);
   Prefix nextPrefix(shape);
-  // The counts around row i + 1 from those around row i, copied first.
+  // The counts around row i from those around row i - 1.
   const auto advance = [&](const uint32_t* from, uint32_t* to, int32_t i) {
-    std::copy_n(from, n, to);
     const char* removed = i - reach - 1 >= 0 ? grid.rowData(i - reach - 1) : nullptr;
     const char* added = i + reach < n ? grid.rowData(i + reach) : nullptr;
-    moveColumns(to, removed, added, n);
+    moveColumns(from, to, removed, added, n);
   };
-  for (int32_t i = 0; i <= reach; ++i) moveColumns(columns, nullptr, grid.rowData(i), n);
+  for (int32_t i = 0; i <= reach; ++i) moveColumns(columns, columns, nullptr, grid.rowData(i), n);
   SweepProgress progress;
   SweepOutcome outcome;
   for (int32_t i = 0; i < n; i += 2) {
