@@ -75,7 +75,12 @@ BENCHMARK(BM_CheckGrid)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::k
 void BM_CheckGridPortable(benchmark::State& state) {
   timeCheckGrid(state, 1000, static_cast<int32_t>(state.range(0)), CountingPath::Portable);
 }
-BENCHMARK(BM_CheckGridPortable)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckGridPortable)
+    ->Arg(1)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond);
 
 /// The arguments are n and d (0 standing for d = n).
 void BM_CheckGridSize(benchmark::State& state) {

@@ -33,7 +33,8 @@ TEST(NeighbourhoodSweep, EveryPathGivesTheSameOutcome) {
   auto pick = [&](int32_t low, int32_t high) {
     return std::uniform_int_distribution<int32_t>(low, high)(random);
   };
-  const std::vector<int32_t> widths = {1, 2, 3, 7, 8, 9, 15, 16, 17, 31, 32, 33, 63, 64, 65, 129, 257};
+  const std::vector<int32_t> widths = {1,  2,  3,  7,  8,  9,  15,  16, 17,
+                                       31, 32, 33, 63, 64, 65, 129, 257};
   int faults = 0;
   for (int round = 0; round < 600; ++round) {
     const int32_t n = widths[round % widths.size()];

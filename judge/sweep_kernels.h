@@ -35,8 +35,7 @@ inline constexpr uint32_t HalfMask = 0xffff;
 
 /// The packed counts of one cell: a white or a black cell counts 1 in its half.
 SWEEP_LEAF uint32_t cellCounts(char cell) {
-  return static_cast<uint32_t>(cell == White) |
-         static_cast<uint32_t>(cell == Black) << BlackShift;
+  return static_cast<uint32_t>(cell == White) | static_cast<uint32_t>(cell == Black) << BlackShift;
 }
 
 /// The parameters of one sweep.
@@ -218,8 +217,8 @@ class SplitPrefix {
 /// from prefix entry j to entry `end + j`, or to entry `end` where the windows all end at
 /// the row's end.
 template <bool WindowEndFixed, class View>
-SWEEP_INLINE void scanColumns(const char* row, View view, int32_t end, int32_t first,
-                              int32_t last, const SweepShape& shape, RowTotals& totals) {
+SWEEP_INLINE void scanColumns(const char* row, View view, int32_t end, int32_t first, int32_t last,
+                              const SweepShape& shape, RowTotals& totals) {
   const int32_t b = shape.b;
   const int32_t c = shape.c;
   int32_t whiteFault = 0;
@@ -259,11 +258,10 @@ SweepOutcome findFault(const char* row, int32_t i, View view, const SweepShape& 
                        SweepOutcome::Fault fault) {
   for (int32_t j = 0; j < shape.n; ++j) {
     const int32_t end = std::min(j + 2 * shape.reach + 1, shape.n + shape.reach);
-    const int32_t count = fault == SweepOutcome::Fault::TooFewWhite
-                              ? view.whites(end, j)
-                              : view.blacks(end, j) - 1;
-    const bool fails = fault == SweepOutcome::Fault::TooFewWhite ? count < shape.b
-                                                                 : count > shape.c;
+    const int32_t count =
+        fault == SweepOutcome::Fault::TooFewWhite ? view.whites(end, j) : view.blacks(end, j) - 1;
+    const bool fails =
+        fault == SweepOutcome::Fault::TooFewWhite ? count < shape.b : count > shape.c;
     if (row[j] == Black && fails) return {fault, i, j, count, 0};
   }
   return {};

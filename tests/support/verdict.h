@@ -20,12 +20,14 @@ inline std::string checkVerdict(const TestCase& testCase, const Grid& candidate,
 /// What checkGrid says, on every counting path that this machine runs; should two paths
 /// disagree, the text says so, which no expected verdict matches.
 inline std::string checkVerdict(const TestCase& testCase, const Grid& candidate) {
-  const std::string portable = checkVerdict(testCase, candidate, CountingPath::Portable);
+  std::string portable = checkVerdict(testCase, candidate, CountingPath::Portable);
   for (const CountingPath path : availableCountingPaths()) {
     const std::string verdict = checkVerdict(testCase, candidate, path);
     if (verdict != portable) {
-      return "paths disagree: portable \"" + portable + "\", path " +
-             std::to_string(static_cast<int>(path)) + " \"" + verdict + "\"";
+      std::string disagreement = "paths disagree: portable \"";
+      disagreement.append(portable).append("\", path ");
+      disagreement.append(std::to_string(static_cast<int>(path))).append(" \"");
+      return disagreement.append(verdict).append("\"");
     }
   }
   return portable;
