@@ -21,13 +21,23 @@
 #                              "broken-pipe": it writes into a pipe whose reader has gone.
 #                              Standard output is not compared then.
 #   max_rss_kb                 a bound on the program's peak memory, checked with
-#                              /usr/bin/time unless MREZOVNIK_SANITIZED is set
+#                              /usr/bin/time unless MREZOVNIK_SANITIZED is set; under a
+#                              LAUNCHER, a bound on what the run adds to the launcher's
+#                              own memory (that of a run that prints the usage line)
+#   <target>_skip              the case cannot mean the same on that target (the build
+#                              sets MREZOVNIK_TARGET, e.g. wasm): it holds the reason,
+#                              which is printed, and the run ends with the skip code 77
 # Standard error must always stay empty, and the two evaluated files must stay unchanged.
 set -u
 program=$1
 case_dir=$(cd "$2" && pwd)
 shift 2
 launcher=("$@")
+skip_file=$case_dir/${MREZOVNIK_TARGET:-native}_skip
+if [ -n "${MREZOVNIK_TARGET:-}" ] && [ -f "$skip_file" ]; then
+  echo "SKIP on $MREZOVNIK_TARGET: $(cat "$skip_file")"
+  exit 77
+fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -94,6 +104,10 @@ fi
 if [ -f "$scratch/.rss" ]; then
   limit=$(tr -d '[:space:]' <"$case_dir/max_rss_kb")
   rss=$(tail -n 1 "$scratch/.rss")
+  if [ ${#launcher[@]} -gt 0 ]; then
+    /usr/bin/time -f %M -o "$scratch/.rss-idle" "${launcher[@]}" "$program" >/dev/null 2>&1
+    rss=$((rss - $(tail -n 1 "$scratch/.rss-idle")))
+  fi
   [ "$rss" -le "$limit" ] || fail "peak memory $rss KB exceeds $limit KB"
 fi
 
