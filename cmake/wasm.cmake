@@ -4,6 +4,3 @@ add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
 # The GoogleTest of the machine is native only: the wasm build runs the end-to-end cases.
 set(MREZOVNIK_UNIT_TESTS OFF)
-# The grid check's row loops are written to vectorise; node and current browsers run wasm
-# SIMD.
-add_compile_options(-msimd128)

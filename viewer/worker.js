@@ -50,21 +50,53 @@ function readBoth(files, run) {
   })));
 }
 
-/** The lines of `bytes` from `start`, as [begin, end) offsets without the line end. */
-function* lines(bytes, start) {
-  let begin = start;
-  while (begin < bytes.length) {
-    const lineFeed = bytes.indexOf(LineFeed, begin);
-    let end = lineFeed < 0 ? bytes.length : lineFeed;
-    if (lineFeed >= 0 && end > begin && bytes[end - 1] === CarriageReturn) end -= 1;
-    yield [begin, end];
-    begin = lineFeed < 0 ? bytes.length : lineFeed + 1;
+/** A walk over the lines of a file's bytes; a line ends at a line feed, less a CR before it. */
+class LineCursor {
+  constructor(bytes) {
+    this.bytes = bytes;
+    this.next = 0;
+    this.begin = 0;
+    this.end = 0;
+    this.lineNo = 0;
   }
-}
 
-/** The text of a line of plain ASCII. */
-function text(bytes, [begin, end]) {
-  return String.fromCharCode.apply(null, bytes.subarray(begin, Math.min(end, begin + 64)));
+  /** Moves to the next line; false at the end of the file. */
+  advance() {
+    const bytes = this.bytes;
+    if (this.next >= bytes.length) return false;
+    const lineFeed = bytes.indexOf(LineFeed, this.next);
+    this.begin = this.next;
+    this.end = lineFeed < 0 ? bytes.length : lineFeed;
+    if (lineFeed >= 0 && this.end > this.begin && bytes[this.end - 1] === CarriageReturn) {
+      this.end -= 1;
+    }
+    this.next = lineFeed < 0 ? bytes.length : lineFeed + 1;
+    this.lineNo += 1;
+    return true;
+  }
+
+  /** Moves to the next line, expected to be a grid row of n cells; its start. */
+  nextRow(n) {
+    const bytes = this.bytes;
+    const begin = this.next;
+    const after = bytes[begin + n] === LineFeed ? 1 :
+        bytes[begin + n] === CarriageReturn && bytes[begin + n + 1] === LineFeed ? 2 : 0;
+    if (after === 0) {
+      this.advance();
+      return this.begin;
+    }
+    this.begin = begin;
+    this.end = begin + n;
+    this.next = begin + n + after;
+    this.lineNo += 1;
+    return begin;
+  }
+
+  /** The current line as text, of its first 64 bytes (the short lines of numbers). */
+  text() {
+    const end = Math.min(this.end, this.begin + 64);
+    return String.fromCharCode.apply(null, this.bytes.subarray(this.begin, end));
+  }
 }
 
 /**
@@ -72,46 +104,42 @@ function text(bytes, [begin, end]) {
  * offset of each grid row. Only for showing grids; the evaluator has judged the file.
  */
 function indexInput(bytes) {
-  const it = lines(bytes, 0);
-  it.next();
-  const count = parseInt(text(bytes, it.next().value), 10);
+  const lines = new LineCursor(bytes);
+  lines.advance();
+  lines.advance();
+  const count = parseInt(lines.text(), 10);
   const testCases = [];
   for (let k = 0; k < count; ++k) {
-    it.next();
-    const number = parseInt(text(bytes, it.next().value), 10);
-    const [n, d, b, c] = text(bytes, it.next().value).trim().split(/ +/).map(Number);
+    lines.advance();
+    lines.advance();
+    const number = parseInt(lines.text(), 10);
+    lines.advance();
+    const [n, d, b, c] = lines.text().trim().split(/ +/).map(Number);
     const rows = new Float64Array(n);
-    for (let i = 0; i < n; ++i) rows[i] = it.next().value[0];
+    for (let i = 0; i < n; ++i) rows[i] = lines.nextRow(n);
     testCases.push({number, n, d, b, c, rows});
   }
   return testCases;
 }
 
 /**
- * The blocks of the submission up to line `lastHeader` (all of them when it is Infinity):
- * test case number, header line and row offsets. The blocks before it passed the
- * evaluator's checks, so their rows are whole.
+ * The blocks of the submission up to the one headed at line `lastHeader` (all of them when
+ * it is Infinity): test case number, header line and row offsets. The blocks up to it passed
+ * the evaluator's reading checks, so their rows are whole.
  */
 function indexSubmission(bytes, testCases, lastHeader) {
-  const it = lines(bytes, 0);
-  it.next();
-  it.next();
-  let lineNo = 2;
+  const lines = new LineCursor(bytes);
+  lines.advance();
+  lines.advance();
   const blocks = [];
-  for (let line = it.next(); !line.done && lineNo < lastHeader; line = it.next()) {
-    ++lineNo;
-    if (line.value[1] === line.value[0]) continue;
-    const number = parseInt(text(bytes, line.value), 10);
+  while (lines.lineNo < lastHeader && lines.advance()) {
+    if (lines.end === lines.begin) continue;
+    const number = parseInt(lines.text(), 10);
     const testCase = testCases[number - 1];
     if (!testCase) break;
+    const headerLine = lines.lineNo;
     const rows = new Float64Array(testCase.n);
-    const headerLine = lineNo;
-    for (let i = 0; i < testCase.n; ++i) {
-      const row = it.next();
-      if (row.done) break;
-      ++lineNo;
-      rows[i] = row.value[0];
-    }
+    for (let i = 0; i < testCase.n; ++i) rows[i] = lines.nextRow(testCase.n);
     blocks.push({number, headerLine, rows});
   }
   return blocks;

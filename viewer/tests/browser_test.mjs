@@ -8,6 +8,7 @@
 // GEN_CASES (the case generator), WORK_DIR (scratch), SCREENSHOT (where the screenshot of
 // the refused block goes; none when unset), CHROMIUM (default /usr/bin/chromium).
 import {execFileSync} from 'node:child_process';
+import {createServer} from 'node:http';
 import {mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join, resolve} from 'node:path';
@@ -209,7 +210,37 @@ async function testFullSize(tab, profile) {
   const counted = colour === 'crnih' ? ' ' + count + ' black, MORE than c = ' + limit :
       ' ' + count + ' white, FEWER than b = ' + limit;
   check(hover.includes(counted), 'full size: its counts agree with the message');
-  if (process.env.SCREENSHOT) await tab.screenshot({path: process.env.SCREENSHOT});
+  if (process.env.SCREENSHOT) {
+    // The buttons, the hovered cell's line and the upper part of the canvas.
+    const clip = {x: box.x - 8, y: box.y - 70, width: box.width + 16, height: 70 + box.height * 0.65};
+    await tab.screenshot({path: process.env.SCREENSHOT, clip});
+  }
+}
+
+/** A static server of the assembled page on a free local port; its address. */
+async function serveStatic() {
+  const server = createServer((request, response) => {
+    response.writeHead(200, {'Content-Type': 'text/html'});
+    response.end(readFileSync(page));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {server, url: 'http://127.0.0.1:' + server.address().port + '/index.html'};
+}
+
+/** The same page from a static server: the examples give the native reports there too. */
+async function testServed(browser) {
+  const {server, url} = await serveStatic();
+  const tab = await browser.newPage();
+  try {
+    await tab.goto(url);
+    const shown = await finished(tab, () => tab.click('#example-refused'));
+    const expected = nativeRun(join(root, 'examples/input.txt'),
+                               join(root, 'examples/submission-rejected.txt'));
+    check(shown.report === expected.report, 'served over http: the report equals the native one');
+  } finally {
+    await tab.close();
+    server.close();
+  }
 }
 
 async function main() {
@@ -224,6 +255,7 @@ async function main() {
     await testExamples(tab);
     await testBadInput(tab);
     await testFullSize(tab, profile);
+    await testServed(browser);
   } finally {
     await browser.close();
     rmSync(profile, {recursive: true, force: true});
