@@ -190,6 +190,7 @@ async function evaluate(inputFile, submissionFile, run) {
   timings.module = performance.now() - timings.started;
   const exitCode = module.callMain(['eval', InputPath, SubmissionPath, ReportPath]);
   timings.evaluated = performance.now() - timings.started;
+  timings.wasmBytes = module.HEAPU8.length;
   const reportBytes = module.FS.analyzePath(ReportPath).exists ?
       module.FS.readFile(ReportPath) : new Uint8Array(0);
   const report = latin1(reportBytes);

@@ -134,7 +134,10 @@ async function outlineShare(tab, x, y, width, height) {
   }, [x, y, width, height, OutlineColour]);
 }
 
-/** Sums the resident memory of every process of the browser with this profile, in MB. */
+/**
+ * The memory of every process of the browser with this profile, in MB: the proportional
+ * set sizes (shared pages split between their sharers), and the largest resident one.
+ */
 function browserMemory(profile) {
   let total = 0;
   let largest = 0;
@@ -142,9 +145,9 @@ function browserMemory(profile) {
     try {
       const commandLine = readFileSync(join('/proc', pid, 'cmdline'), 'latin1');
       if (!commandLine.includes(profile)) continue;
-      const rss = Number(/VmRSS:\s+(\d+)/.exec(readFileSync(join('/proc', pid, 'status'), 'latin1'))[1]);
-      total += rss;
-      largest = Math.max(largest, rss);
+      const rollup = readFileSync(join('/proc', pid, 'smaps_rollup'), 'latin1');
+      total += Number(/^Pss:\s+(\d+)/m.exec(rollup)[1]);
+      largest = Math.max(largest, Number(/^Rss:\s+(\d+)/m.exec(rollup)[1]));
     } catch {
       // The process ended meanwhile.
     }
@@ -170,8 +173,9 @@ async function testFullSize(tab, profile) {
   check(shown.timings.firstView < FirstViewLimitMs, 'full size: first view within 3 s');
   check(shown.timings.progressEvents > 1, 'full size: progress shown while reading');
   const memory = browserMemory(profile);
-  console.log('     browser memory: ' + memory.totalMb + ' MB over all its processes, ' +
-              memory.largestMb + ' MB the largest');
+  console.log('     browser memory: ' + memory.totalMb + ' MB over all its processes (PSS), ' +
+              memory.largestMb + ' MB resident in the largest; the evaluator\'s wasm memory ' +
+              Math.round(shown.timings.worker.wasmBytes / 1048576) + ' MB');
   const view = await tab.evaluate(() => {
     const {view, block} = window.mrezovnikViewer;
     return {view, n: block.n, d: block.d, refused: block.refused};
