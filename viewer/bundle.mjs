@@ -22,7 +22,8 @@ const workerSource = read(modulePath) + '\n' + read(join(viewerDir, 'worker.js')
 const scripts = [
   'const MrezovnikExamples = ' + JSON.stringify(examples).replace(/<\//g, '<\\/') + ';',
   'const MrezovnikWorkerSource = ' + literal(workerSource) + ';',
-  read(join(viewerDir, 'viewer.js')).replace(/<\//g, '<\\/'),
+  ...['grid_canvas.js', 'viewer.js'].map((name) => read(join(viewerDir, name)).replace(/<\//g,
+                                                                                      '<\\/')),
 ].map((script) => '<script>\n' + script + '\n</script>').join('\n');
 const page = read(join(viewerDir, 'index.html')).replace('<!-- bundle:scripts -->', () => scripts);
 writeFileSync(outputPath, page, 'latin1');

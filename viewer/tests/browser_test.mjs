@@ -10,7 +10,7 @@
 import {execFileSync} from 'node:child_process';
 import {createServer} from 'node:http';
 import {mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync} from 'node:fs';
-import {tmpdir} from 'node:os';
+import {loadavg, tmpdir} from 'node:os';
 import {join, resolve} from 'node:path';
 import {pathToFileURL} from 'node:url';
 import {chromium} from 'playwright-core';
@@ -168,7 +168,8 @@ async function testFullSize(tab, profile) {
   check(shown.report === expected, 'full size: the report equals the expected one (' + shown.state + ': ' + shown.status.slice(0, 300) + ' / ' + shown.report.slice(0, 300) + ')');
   const firstView = Math.round(shown.timings.firstView);
   console.log('     first view after ' + firstView + ' ms from the files being given, ' + wallMs +
-              ' ms with the upload; progress shown: ' + shown.timings.progressEvents + ' times');
+              ' ms with the upload (load average ' + loadavg()[0].toFixed(1) + '); progress shown: ' +
+              shown.timings.progressEvents + ' times');
   console.log('     in the worker (ms from the start): ' + JSON.stringify(shown.timings.worker));
   check(shown.timings.firstView < FirstViewLimitMs, 'full size: first view within 3 s');
   check(shown.timings.progressEvents > 1, 'full size: progress shown while reading');
