@@ -34,6 +34,7 @@ function evaluate(viewer, input, submission) {
   viewer.block = null;
   viewer.image = null;
   $('report').textContent = '';
+  $('report-note').textContent = '';
   $('blocks').textContent = '';
   $('exit-code').textContent = '';
   $('block-title').textContent = '';
@@ -82,7 +83,10 @@ function showReport(viewer, message) {
   viewer.timings.worker = message.timings;
   $('progress').hidden = true;
   $('status').textContent = 'evaluated in ' + (viewer.timings.report / 1000).toFixed(2) + ' s';
+  const hidden = message.reportBytes.length - message.report.length;
   $('report').textContent = message.report;
+  $('report-note').textContent = hidden > 0 ?
+      'The report goes on for ' + hidden + ' more bytes: download it to see them all.' : '';
   $('exit-code').textContent = String(message.exitCode);
   const download = $('download');
   URL.revokeObjectURL(download.href);

@@ -17,6 +17,8 @@ const SubmissionPath = '/submission.txt';
 const ReportPath = '/report.txt';
 const LineFeed = 10;
 const CarriageReturn = 13;
+/** The most bytes of a report that the page shows as text. */
+const ReportShown = 1 << 20;
 
 /** What the worker holds between messages: the run's files and the shown block. */
 const session = {module: null, input: null, submission: null, blocks: [], testCases: [],
@@ -193,7 +195,8 @@ async function evaluate(inputFile, submissionFile, run) {
   timings.wasmBytes = module.HEAPU8.length;
   const reportBytes = module.FS.analyzePath(ReportPath).exists ?
       module.FS.readFile(ReportPath) : new Uint8Array(0);
-  const report = latin1(reportBytes);
+  // A report may quote a line of any length; the page shows its start and offers it whole.
+  const report = latin1(reportBytes.subarray(0, ReportShown));
   session.module = module;
   session.input = input;
   session.submission = submission;
