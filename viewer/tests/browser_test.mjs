@@ -173,6 +173,25 @@ function browserMemory(profile) {
   return {totalMb: Math.round(total / 1024), largestMb: Math.round(largest / 1024)};
 }
 
+/** From the whole grid, the wheel zooms in to single cells, and a drag pans. */
+async function testZoom(tab, box) {
+  const scale = () => tab.evaluate(() => window.mrezovnikViewer.view.scale);
+  await tab.click('#zoom-fit');
+  const whole = await scale();
+  await tab.mouse.move(box.x + 100, box.y + 100);
+  for (let k = 0; k < 30; ++k) await tab.mouse.wheel(0, -100);
+  await tab.waitForFunction(() => window.mrezovnikViewer.view.scale >= 48);
+  check(whole < 1 && await scale() >= 48, 'full size: the wheel zooms from the whole grid (' +
+        whole.toFixed(2) + ' pixels a cell) to single cells (' + await scale() + ')');
+  const before = await tab.evaluate(() => window.mrezovnikViewer.view.x);
+  await tab.mouse.down();
+  await tab.mouse.move(box.x + 300, box.y + 100, {steps: 5});
+  await tab.mouse.up();
+  const after = await tab.evaluate(() => window.mrezovnikViewer.view.x);
+  check(Math.abs(after - before - 200 * 720 / box.width) < 2, 'full size: a drag pans the grid');
+  await tab.click('#zoom-refused');
+}
+
 /** A full-size refused case: first view in time, the refused cell outlined. */
 async function testFullSize(tab, profile) {
   const dir = join(work, 'fail-last');
@@ -235,6 +254,7 @@ async function testFullSize(tab, profile) {
   const counted = colour === 'crnih' ? ' ' + count + ' black, MORE than c = ' + limit :
       ' ' + count + ' white, FEWER than b = ' + limit;
   check(hover.includes(counted), 'full size: its counts agree with the message');
+  await testZoom(tab, box);
   if (process.env.SCREENSHOT) {
     // The buttons, the hovered cell's line and the upper part of the canvas.
     const clip = {x: box.x - 8, y: box.y - 70, width: box.width + 16, height: 70 + box.height * 0.65};
