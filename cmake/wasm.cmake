@@ -4,3 +4,5 @@ add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
 # The GoogleTest of the machine is native only: the wasm build runs the end-to-end cases.
 set(MREZOVNIK_UNIT_TESTS OFF)
+# The grid check's row loops vectorise with wasm SIMD, which node and current browsers run.
+add_compile_options(-msimd128)
