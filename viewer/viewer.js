@@ -93,20 +93,20 @@ function showReport(viewer, message) {
   download.href = URL.createObjectURL(new Blob([message.reportBytes]));
   const resultLines = message.report.startsWith('OK\n') ? message.report.split('\n').slice(2) : [];
   const refused = refusedCell(message.report);
-  viewer.blocks = message.blocks.map((block, index) => ({
+  viewer.blocks = message.blocks.map((block) => ({
     ...block,
     refused: message.refusedAt === block.headerLine ? refused : null,
-    text: blockText(block, index, resultLines[index], message),
+    text: blockText(block, resultLines[block.position - 1], message),
   }));
-  listBlocks(viewer);
+  listBlocks(viewer, message.leftOut);
   document.body.dataset.state = viewer.blocks.length ? 'report' : 'done';
   const chosen = viewer.blocks.findIndex((block) => block.refused);
   if (viewer.blocks.length) chooseBlock(viewer, chosen >= 0 ? chosen : 0);
 }
 
 /** The line that the block list shows for one block. */
-function blockText(block, index, resultLine, message) {
-  const head = 'block ' + (index + 1) + ', line ' + block.headerLine + ': test case ' +
+function blockText(block, resultLine, message) {
+  const head = 'block ' + block.position + ', line ' + block.headerLine + ': test case ' +
       block.number;
   if (resultLine) return head + ', ' + resultLine.split(' ')[1] + ' near pairs';
   if (message.refusedAt === block.headerLine) {
@@ -115,10 +115,15 @@ function blockText(block, index, resultLine, message) {
   return head + ', passed';
 }
 
-/** Fills the block list. */
-function listBlocks(viewer) {
+/** Fills the block list; `leftOut` blocks before the last one are not listed. */
+function listBlocks(viewer, leftOut) {
   const list = $('blocks');
   viewer.blocks.forEach((block, index) => {
+    if (leftOut > 0 && index === viewer.blocks.length - 1) {
+      const gap = document.createElement('li');
+      gap.textContent = '(' + leftOut + ' more blocks, not listed)';
+      list.appendChild(gap);
+    }
     const item = document.createElement('li');
     item.textContent = block.text;
     item.className = block.refused ? 'refused' : 'accepted';
@@ -129,8 +134,9 @@ function listBlocks(viewer) {
 
 /** Asks the worker for the grids of one block. */
 function chooseBlock(viewer, index) {
-  [...$('blocks').children].forEach((item, k) => item.classList.toggle('chosen', k === index));
-  $('blocks').children[index].scrollIntoView({block: 'nearest'});
+  const items = [...$('blocks').querySelectorAll('li.accepted, li.refused')];
+  items.forEach((item, k) => item.classList.toggle('chosen', k === index));
+  items[index].scrollIntoView({block: 'nearest'});
   viewer.worker.postMessage({type: 'block', run: viewer.run, index});
 }
 

@@ -17,6 +17,8 @@ const SubmissionPath = '/submission.txt';
 const ReportPath = '/report.txt';
 const LineFeed = 10;
 const CarriageReturn = 13;
+/** The most blocks that the page lists (and the last one besides). */
+const MaxListedBlocks = 10000;
 /** The most bytes of a report that the page shows as text. */
 const ReportShown = 1 << 20;
 
@@ -126,25 +128,29 @@ function indexInput(bytes) {
 
 /**
  * The blocks of the submission up to the one headed at line `lastHeader` (all of them when
- * it is Infinity): test case number, header line and row offsets. The blocks up to it passed
- * the evaluator's reading checks, so their rows are whole.
+ * it is Infinity): position from 1, test case number, header line and row offsets. The
+ * blocks up to it passed the evaluator's reading checks, so their rows are whole. Only the
+ * first MaxListedBlocks and the last block are kept; `leftOut` counts the others.
  */
 function indexSubmission(bytes, testCases, lastHeader) {
   const lines = new LineCursor(bytes);
   lines.advance();
   lines.advance();
   const blocks = [];
+  let position = 0;
+  let last = null;
   while (lines.lineNo < lastHeader && lines.advance()) {
     if (lines.end === lines.begin) continue;
     const number = parseInt(lines.text(), 10);
     const testCase = testCases[number - 1];
     if (!testCase) break;
-    const headerLine = lines.lineNo;
-    const rows = new Float64Array(testCase.n);
-    for (let i = 0; i < testCase.n; ++i) rows[i] = lines.nextRow(testCase.n);
-    blocks.push({number, headerLine, rows});
+    const block = {position: ++position, number, headerLine: lines.lineNo,
+                   rows: new Float64Array(testCase.n)};
+    for (let i = 0; i < testCase.n; ++i) block.rows[i] = lines.nextRow(testCase.n);
+    if (blocks.length < MaxListedBlocks) blocks.push(block); else last = block;
   }
-  return blocks;
+  if (last) blocks.push(last);
+  return {blocks, leftOut: position - blocks.length};
 }
 
 /** The n by n cells of a grid whose rows start at `rows`, row after row. */
@@ -203,12 +209,14 @@ async function evaluate(inputFile, submissionFile, run) {
   const accepted = report.startsWith('OK\n');
   const refusedAt = refusal(report);
   session.testCases = accepted || refusedAt ? indexInput(input) : [];
-  session.blocks = accepted || refusedAt ?
-      indexSubmission(submission, session.testCases, refusedAt || Infinity) : [];
+  const {blocks: indexed, leftOut} = accepted || refusedAt ?
+      indexSubmission(submission, session.testCases, refusedAt || Infinity) :
+      {blocks: [], leftOut: 0};
+  session.blocks = indexed;
   timings.indexed = performance.now() - timings.started;
-  const blocks = session.blocks.map(({number, headerLine}) => ({number, headerLine}));
+  const blocks = indexed.map(({position, number, headerLine}) => ({position, number, headerLine}));
   postMessage({type: 'report', run, exitCode, report, reportBytes, stdout: stdout.join('\n'),
-               blocks, refusedAt, timings});
+               blocks, leftOut, refusedAt, timings});
 }
 
 /** Each byte as the character of the same code, so that the text shows every byte. */

@@ -85,6 +85,7 @@ async function finished(tab, start, timeout = 60000) {
     state: document.body.dataset.state,
     report: document.getElementById('report').textContent,
     note: document.getElementById('report-note').textContent,
+    listed: document.getElementById('blocks').children.length,
     exitCode: document.getElementById('exit-code').textContent,
     timings: window.mrezovnikViewer.timings,
     status: document.getElementById('status').textContent,
@@ -120,13 +121,15 @@ async function testBadInput(tab) {
   writeFileSync(join(dir, 'empty.txt'), '');
   writeFileSync(join(dir, 'huge-line.txt'), '000001\nMrezovje\n1\n' + '#'.repeat(30 << 20) + '\n');
   writeFileSync(join(dir, 'huge-header.txt'), '000001\nMrezovje\n' + 'x'.repeat(30 << 20) + '\n');
+  writeFileSync(join(dir, 'many-blocks.txt'), '000001\nMrezovje\n' + '2\n#.\n.R\n'.repeat(300000));
   const input = join(root, 'examples/input.txt');
   const pairs = [['binary input', join(dir, 'binary.txt'), input],
                  ['binary submission', input, join(dir, 'binary.txt')],
                  ['empty input', join(dir, 'empty.txt'), input],
                  ['empty submission', input, join(dir, 'empty.txt')],
                  ['a 30 MB row', input, join(dir, 'huge-line.txt')],
-                 ['a 30 MB header quoted in the report', input, join(dir, 'huge-header.txt')]];
+                 ['a 30 MB header quoted in the report', input, join(dir, 'huge-header.txt')],
+                 ['300000 accepted blocks', input, join(dir, 'many-blocks.txt')]];
   for (const [what, inputPath, submissionPath] of pairs) {
     const shown = await finished(tab, () => pick(tab, inputPath, submissionPath));
     const expected = nativeRun(inputPath, submissionPath);
@@ -134,6 +137,7 @@ async function testBadInput(tab) {
     check(shown.state !== 'failed' && shown.report === expected.report.slice(0, ShownReportBytes),
           what + ': the report equals the native one' + (whole ? '' : ' (its first MB shown)'));
     if (!whole) check(/download it/.test(shown.note), what + ': the page offers the whole report');
+    check(shown.listed <= 10002, what + ': the block list stays short (' + shown.listed + ' lines)');
     check(shown.downloadSha256 === sha256(expected.report), what + ': its download is the native report');
   }
 }
@@ -299,7 +303,12 @@ async function main() {
     await tab.goto(pathToFileURL(page).href);
     await testExamples(tab);
     await testBadInput(tab);
-    await testFullSize(tab, profile);
+    await tab.close();
+    // A fresh page, so that the memory measured is this case's alone.
+    const fresh = await browser.newPage();
+    fresh.on('pageerror', (error) => check(false, 'page error: ' + error.message));
+    await fresh.goto(pathToFileURL(page).href);
+    await testFullSize(fresh, profile);
     await testServed(browser);
   } finally {
     await browser.close();
