@@ -168,7 +168,7 @@ function place(FS, path, bytes) {
   FS.writeFile(path, bytes, {canOwn: true});
 }
 
-/** The failure's check number and the line of the refused block, when the report has one. */
+/** The header line of the block that check 221 refused, or 0 for any other report. */
 function refusal(report) {
   const match = /^Napaka \[Mrezovnik:221\]: \[napaka v resitvi, ki se zacne v (\d+)\. vrstici/
       .exec(report);
@@ -216,7 +216,7 @@ async function evaluate(inputFile, submissionFile, run) {
   timings.indexed = performance.now() - timings.started;
   const blocks = indexed.map(({position, number, headerLine}) => ({position, number, headerLine}));
   postMessage({type: 'report', run, exitCode, report, reportBytes, stdout: stdout.join('\n'),
-               blocks, leftOut, refusedAt, timings});
+               blocks, leftOut, refusedAt, timings}, [reportBytes.buffer]);
 }
 
 /** Each byte as the character of the same code, so that the text shows every byte. */
