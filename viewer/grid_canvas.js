@@ -18,22 +18,24 @@ const Colours = {
   outline: '#00c8ff',
 };
 
-/** The colour of one cell: what the submission holds, set apart where it painted black. */
-function cellColour(inputCell, cell) {
-  if (cell === 0x23) return inputCell === 0x23 ? Colours.black : Colours.painted;
-  return cell === 0x52 ? Colours.red : Colours.white;
+/** A colour as one pixel of an ImageData seen as 32-bit words (little-endian RGBA). */
+function pixelWord([red, green, blue]) {
+  return (255 << 24 | blue << 16 | green << 8 | red) >>> 0;
 }
 
-/** The grid at one pixel a cell, on a canvas of its own. */
+/** The grid at one pixel a cell, on a canvas of its own. Cells that the submission painted
+ * black are set apart from the input's own black cells. */
 function gridImage(n, inputCells, cells) {
   const image = new ImageData(n, n);
-  const pixels = image.data;
+  const pixels = new Uint32Array(image.data.buffer);
+  const white = pixelWord(Colours.white);
+  const black = pixelWord(Colours.black);
+  const painted = pixelWord(Colours.painted);
+  const red = pixelWord(Colours.red);
   for (let k = 0; k < n * n; ++k) {
-    const [red, green, blue] = cellColour(inputCells[k], cells[k]);
-    pixels[4 * k] = red;
-    pixels[4 * k + 1] = green;
-    pixels[4 * k + 2] = blue;
-    pixels[4 * k + 3] = 255;
+    const cell = cells[k];
+    pixels[k] = cell === 0x23 ? (inputCells[k] === 0x23 ? black : painted) :
+        cell === 0x52 ? red : white;
   }
   const canvas = document.createElement('canvas');
   canvas.width = canvas.height = n;

@@ -100,8 +100,9 @@ function showReport(viewer, message) {
   }));
   listBlocks(viewer, message.leftOut);
   document.body.dataset.state = viewer.blocks.length ? 'report' : 'done';
+  // The worker sends the refused block, else the first one, right after the report.
   const chosen = viewer.blocks.findIndex((block) => block.refused);
-  if (viewer.blocks.length) chooseBlock(viewer, chosen >= 0 ? chosen : 0);
+  if (viewer.blocks.length) markChosen(chosen >= 0 ? chosen : 0);
 }
 
 /** The line that the block list shows for one block. */
@@ -132,16 +133,22 @@ function listBlocks(viewer, leftOut) {
   });
 }
 
-/** Asks the worker for the grids of one block. */
-function chooseBlock(viewer, index) {
+/** Marks one block of the list as the one shown. */
+function markChosen(index) {
   const items = [...$('blocks').querySelectorAll('li.accepted, li.refused')];
   items.forEach((item, k) => item.classList.toggle('chosen', k === index));
   items[index].scrollIntoView({block: 'nearest'});
+}
+
+/** Asks the worker for the grids of one block. */
+function chooseBlock(viewer, index) {
+  markChosen(index);
   viewer.worker.postMessage({type: 'block', run: viewer.run, index});
 }
 
 /** Draws a block that the worker sent and, for a refused one, jumps to its faulty cell. */
 function showBlock(viewer, message) {
+  viewer.timings.blockArrived ??= performance.now() - viewer.started;
   const {n, d, b, c, inputCells, cells} = message;
   viewer.block = {n, d, b, c, inputCells, cells, refused: viewer.blocks[message.index].refused};
   viewer.image = gridImage(n, inputCells, cells);

@@ -217,6 +217,8 @@ async function evaluate(inputFile, submissionFile, run) {
   const blocks = indexed.map(({position, number, headerLine}) => ({position, number, headerLine}));
   postMessage({type: 'report', run, exitCode, report, reportBytes, stdout: stdout.join('\n'),
                blocks, leftOut, refusedAt, timings}, [reportBytes.buffer]);
+  // The first view comes without a round trip: the refused block, else the first one.
+  if (indexed.length) showBlock(refusedAt ? indexed.length - 1 : 0);
 }
 
 /** Each byte as the character of the same code, so that the text shows every byte. */

@@ -214,6 +214,9 @@ async function testFullSize(tab, profile) {
               ' ms with the upload (load average ' + loadavg()[0].toFixed(1) + '); progress shown: ' +
               shown.timings.progressEvents + ' times');
   console.log('     in the worker (ms from the start): ' + JSON.stringify(shown.timings.worker));
+  console.log('     on the page (ms): report shown ' + Math.round(shown.timings.report) +
+              ', block arrived ' +
+              Math.round(shown.timings.blockArrived) + ', drawn ' + firstView);
   check(shown.timings.firstView < FirstViewLimitMs, 'full size: first view within 3 s');
   check(shown.timings.progressEvents > 1, 'full size: progress shown while reading');
   const memory = browserMemory(profile);
