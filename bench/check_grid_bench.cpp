@@ -1,5 +1,6 @@
-// Time of checkGrid on valid grids: 1000 x 1000 for radii from 1 to the whole grid, and
-// sizes from 125 to 1000 at the smallest and the largest radius.
+// Time of checkGrid on valid grids: 1000 x 1000 for radii from 1 to the whole grid (on the
+// fastest counting path and on the portable one), and sizes from 125 to 1000 at the
+// smallest and the largest radius.
 //   cmake --preset bench && cmake --build --preset bench && build/bench/bench/check_grid_bench
 #include <benchmark/benchmark.h>
 
@@ -44,17 +45,19 @@ ValidPair makeValidPair(int32_t n, int32_t d) {
   return pair;
 }
 
-/// Times checkGrid on an n x n grid with radius d; reports the time per cell.
-void timeCheckGrid(benchmark::State& state, int32_t n, int32_t d) {
+/// Times checkGrid on an n x n grid with radius d, on the given counting path; reports the
+/// time per cell.
+void timeCheckGrid(benchmark::State& state, int32_t n, int32_t d,
+                   CountingPath path = fastestCountingPath()) {
   const ValidPair pair = makeValidPair(n, d);
   std::string message;
   int64_t nearPairs = 0;
-  if (!checkGrid(pair.testCase, pair.answer, message, nearPairs)) {
+  if (!checkGrid(pair.testCase, pair.answer, message, nearPairs, path)) {
     state.SkipWithError(message.c_str());
     return;
   }
   for (auto _ : state) {
-    benchmark::DoNotOptimize(checkGrid(pair.testCase, pair.answer, message, nearPairs));
+    benchmark::DoNotOptimize(checkGrid(pair.testCase, pair.answer, message, nearPairs, path));
     benchmark::DoNotOptimize(nearPairs);
   }
   state.counters["ns_per_cell"] = benchmark::Counter(
@@ -67,6 +70,12 @@ void BM_CheckGrid(benchmark::State& state) {
   timeCheckGrid(state, 1000, static_cast<int32_t>(state.range(0)));
 }
 BENCHMARK(BM_CheckGrid)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+/// The same on the portable counting path, which every processor runs.
+void BM_CheckGridPortable(benchmark::State& state) {
+  timeCheckGrid(state, 1000, static_cast<int32_t>(state.range(0)), CountingPath::Portable);
+}
+BENCHMARK(BM_CheckGridPortable)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 /// The arguments are n and d (0 standing for d = n).
 void BM_CheckGridSize(benchmark::State& state) {

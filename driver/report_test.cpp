@@ -54,6 +54,9 @@ TEST(Report, CloseTellsWhetherTheReportReachedTheFile) {
   writeSuccessReport(scratch, {});
   EXPECT_TRUE(closeReport(scratch));
 
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no device that is always full";
+#endif
   std::FILE* full = std::fopen("/dev/full", "wt");
   ASSERT_NE(full, nullptr);
   writeSuccessReport(full, {{1, 2}});

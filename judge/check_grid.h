@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "judge/neighbourhood_sweep.h"
 #include "taskinput/test_case.h"
 
 /// Whether `candidate` is a valid answer to `testCase`, in two phases:
@@ -14,3 +15,7 @@
 /// `candidate` must be n by n, like the test case's grid.
 bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& message,
                int64_t& nearPairs);
+
+/// checkGrid with its counting phase on a chosen path; the paths give identical results.
+bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& message,
+               int64_t& nearPairs, CountingPath path);

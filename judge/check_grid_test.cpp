@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/brute_force.h"
 #include "tests/support/records.h"
 
 namespace {
-
-using Rows = std::vector<std::string>;
 
 /// What checkGrid says: the message on failure, or "ok <nearPairs>" on success.
 std::string verdict(const TestCase& testCase, const Rows& candidate) {
@@ -223,59 +222,6 @@ TEST(CheckGrid, LeavesTheMessageAloneOnSuccessAndTheCountAloneOnFailure) {
   nearPairs = 42;
   EXPECT_FALSE(checkGrid(testCase, gridOf({"R.", ".."}), message, nearPairs));
   EXPECT_EQ(nearPairs, 42);
-}
-
-// ---- The same rules written out the slow, obvious way, to compare with on random grids.
-
-std::string bruteForceVerdict(const Rows& input, const Rows& out, int32_t d, int32_t b, int32_t c) {
-  const int32_t n = static_cast<int32_t>(input.size());
-  auto at = [](int32_t i, int32_t j) {
-    return std::to_string(j + 1) + ". polje v " + std::to_string(i + 1) + ". vrstici je ";
-  };
-  auto word = [](char x) { return x == '.' ? "belo" : x == '#' ? "crno" : "rdece"; };
-  for (int32_t i = 0; i < n; ++i) {
-    for (int32_t j = 0; j < n; ++j) {
-      const char x = input[i][j], y = out[i][j];
-      if (y != 'R' && y != '#' && y != '.') {
-        return at(i, j) + "neveljaven znak (koda " +
-               std::to_string(int(static_cast<unsigned char>(y))) +
-               "), ki ni niti R niti # niti pika";
-      }
-      if (x == 'R' && y != 'R') return at(i, j) + "v vhodni mrezi rdece, v izhodni pa " + word(y);
-      if (x == '#' && y != '#') return at(i, j) + "v vhodni mrezi crno, v izhodni pa " + word(y);
-      if (x == '.' && y == 'R') return at(i, j) + "v vhodni mrezi belo, v izhodni pa rdece";
-    }
-  }
-  auto around = [&](int32_t i, int32_t j, char target) {
-    int32_t count = 0;
-    for (int32_t y = 0; y < n; ++y) {
-      for (int32_t x = 0; x < n; ++x) {
-        const bool near = std::max(std::abs(y - i), std::abs(x - j)) <= d && (y != i || x != j);
-        count += near && out[y][x] == target;
-      }
-    }
-    return count;
-  };
-  for (int32_t i = 0; i < n; ++i) {
-    for (int32_t j = 0; j < n; ++j) {
-      if (out[i][j] == '#' && around(i, j, '.') < b) {
-        return at(i, j) + "crno in ima " + std::to_string(around(i, j, '.')) +
-               " bliznjih belih polj, kar je manj kot b = " + std::to_string(b);
-      }
-    }
-  }
-  int64_t sum = 0;
-  for (int32_t i = 0; i < n; ++i) {
-    for (int32_t j = 0; j < n; ++j) {
-      if (out[i][j] != '#') continue;
-      sum += around(i, j, '#');
-      if (around(i, j, '#') > c) {
-        return at(i, j) + "crno in ima " + std::to_string(around(i, j, '#')) +
-               " bliznjih crnih polj, kar je vec kot c = " + std::to_string(c);
-      }
-    }
-  }
-  return "ok " + std::to_string(sum / 2);
 }
 
 TEST(CheckGrid, AgreesWithABruteForceCountOnRandomGrids) {

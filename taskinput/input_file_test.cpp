@@ -91,6 +91,20 @@ TEST(ReadInputFile, ChecksTheWholeFileInOrder) {
   for (const FileCase& c : cases) EXPECT_EQ(readFile(c.text), c.failure) << c.what;
 }
 
+TEST(ReadInputFile, TakesAHundredTestCasesButNotAHundredAndOne) {
+  auto fileOf = [](int count) {
+    std::string text = "Mrezovje\n" + std::to_string(count) + "\n";
+    for (int k = 1; k <= count; ++k)
+      text.append("\n").append(std::to_string(k)).append("\n1 1 1 1\nR\n");
+    return text;
+  };
+  std::vector<TestCase> read;
+  EXPECT_EQ(readFile(fileOf(100), &read), Passes);
+  ASSERT_EQ(read.size(), 100U);
+  EXPECT_EQ(read.back().number, 100);
+  EXPECT_EQ(readFile(fileOf(101)), line2("101"));
+}
+
 TEST(ReadInputFile, CrLfFilesReadLikeLfFiles) {
   std::string crlf;
   for (char byte : Example) {

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/brute_force.h"
 #include "tests/support/failure.h"
+#include "tests/support/layout_probes.h"
 #include "tests/support/records.h"
 #include "tests/support/temp_file.h"
 
@@ -14,7 +16,8 @@ namespace {
 const std::string InputPrefix =
     "[napaka v VHODNI datoteki - to se ne bi smelo zgoditi, obvesti organizatorje] ";
 
-/// Reads one block that starts on line 3 of a file, as the input file reader would.
+/// Reads one block that starts on line 3 of a file, as the input file reader would, into a
+/// row buffer that a larger block of black cells used before.
 Failure readBlock(const std::string& block, TestCase* read = nullptr) {
   TempFile file("Mrezovje\n1\n" + block);
   TextFile in(file.path());
@@ -23,7 +26,7 @@ Failure readBlock(const std::string& block, TestCase* read = nullptr) {
   readLine(reader, skipped);
   readLine(reader, skipped);
   TestCase testCase;
-  Grid rows;
+  Grid rows = blackBuffer(70);
   Failure failure = failureOf([&] { readTestCase(testCase, reader, "Mrezovje", rows); });
   if (read != nullptr) *read = testCase;
   return failure;
@@ -82,12 +85,32 @@ TEST(ReadTestCase, ChecksTheBlockInFileOrder) {
        {163,
         InputPrefix +
             "1. polje v 1. vrstici je crno in ima 2 bliznjih crnih polj, kar je vec kot c = 1"}},
+      {"\n1\n3 3 7 1\n#..\n...\n..#\n", Passes},
       {"\n1\n3 1 4 8\n#..\n...\n...\n",
        {163,
         InputPrefix +
             "1. polje v 1. vrstici je crno in ima 3 bliznjih belih polj, kar je manj kot b = 4"}},
   };
   for (const BlockCase& c : cases) EXPECT_EQ(readBlock(c.block), c.failure) << c.block;
+}
+
+TEST(ReadTestCase, FindsAnInvalidByteInEveryPartOfAWideGrid) {
+  for (const int32_t n : LayoutWidths) {
+    const std::string header = "\n1\n" + std::to_string(n) + " 1 1 1\n";
+    const std::vector<int32_t> columns = probeColumns(n);
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+      const int32_t j = columns[k];
+      const char background = "R#."[k % 3];
+      std::string row(n, background);
+      row += '\n';
+      std::string block = header;
+      for (int32_t i = 0; i < n; ++i) block += row;
+      block[header.size() + static_cast<std::size_t>(j) * (n + 1) + j] = InvalidBytes[k % 9];
+      EXPECT_EQ(readBlock(block),
+                Failure(163, InputPrefix + cellFault(j, j, background, InvalidBytes[k % 9])))
+          << "n " << n << " column " << j + 1;
+    }
+  }
 }
 
 TEST(ReadTestCase, FillsTheRecord) {

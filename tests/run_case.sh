@@ -21,26 +21,37 @@
 #                              "broken-pipe": it writes into a pipe whose reader has gone.
 #                              Standard output is not compared then.
 #   max_rss_kb                 a bound on the program's peak memory, checked with
-#                              /usr/bin/time unless MREZOVNIK_SANITIZED is set; under a
-#                              LAUNCHER, a bound on what the run adds to the launcher's
-#                              own memory (that of a run that prints the usage line)
-#   <target>_skip              the case cannot mean the same on that target (the build
-#                              sets MREZOVNIK_TARGET, e.g. wasm): it holds the reason,
-#                              which is printed, and the run ends with the skip code 77
+#                              /usr/bin/time unless MREZOVNIK_SANITIZED is set; for wasm, a
+#                              bound on what the run adds to node's own memory (that of a
+#                              run that prints the usage line)
+#   <target>_skip              the reason why the case cannot mean the same thing on that
+#                              target (windows_skip, linux_skip, wasm_skip): it is skipped
+#                              there, exit 77. A wasm program runs under node on Linux, so
+#                              linux_skip applies to it too.
 # Standard error must always stay empty, and the two evaluated files must stay unchanged.
+#
+# MREZOVNIK_TARGET names the program's platform: linux when unset, windows, or wasm. A Windows
+# program writes its report and standard output in text mode, so there each line feed of the
+# expected files is a carriage return and a line feed; a carriage return that a quoted line
+# holds stays as it is. It also gives the word {windir}: the scratch folder as wine's drive Z:
+# names it, with backslashes. Under wine, peak memory counts wine's own as well.
 set -u
 program=$1
 case_dir=$(cd "$2" && pwd)
 shift 2
 launcher=("$@")
-skip_file=$case_dir/${MREZOVNIK_TARGET:-native}_skip
-if [ -n "${MREZOVNIK_TARGET:-}" ] && [ -f "$skip_file" ]; then
-  echo "SKIP on $MREZOVNIK_TARGET: $(cat "$skip_file")"
-  exit 77
-fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+target=${MREZOVNIK_TARGET:-linux}
+skip_targets=("$target")
+[ "$target" = wasm ] && skip_targets+=(linux)
+for skip_target in "${skip_targets[@]}"; do
+  if [ -f "$case_dir/${skip_target}_skip" ]; then
+    echo "SKIP on $target: $(cat "$case_dir/${skip_target}_skip")"
+    exit 77
+  fi
+done
 
 for file in input.txt submission.txt; do
   [ -e "$case_dir/$file" ] && cp "$case_dir/$file" "$scratch/$file"
@@ -51,6 +62,8 @@ args=${args//\{input\}/$scratch/input.txt}
 args=${args//\{submission\}/$scratch/submission.txt}
 args=${args//\{report\}/$scratch/report.txt}
 args=${args//\{dir\}/$scratch}
+windir=Z:${scratch//\//\\}
+args=${args//\{windir\}/$windir}
 if [ -f "$case_dir/setup" ]; then
   (cd "$scratch" && bash "$case_dir/setup") || fail "setup failed"
 fi
@@ -76,6 +89,16 @@ case $mode in
   *) fail "unknown stdout_mode $mode" ;;
 esac
 
+# as_target_writes FILE TAG: the path of FILE as the target's text mode writes it (see above).
+as_target_writes() {
+  if [ "$target" = windows ]; then
+    perl -pe 's/\n/\r\n/' "$1" >"$scratch/.expected-$2"
+    echo "$scratch/.expected-$2"
+  else
+    echo "$1"
+  fi
+}
+
 expected_code=0
 [ -f "$case_dir/exit_code" ] && expected_code=$(tr -d '[:space:]' <"$case_dir/exit_code")
 [ "$code" = "$expected_code" ] || fail "exit code $code, expected $expected_code"
@@ -85,8 +108,9 @@ expected_code=0
 if [ "$mode" != normal ]; then
   :
 elif [ -f "$case_dir/stdout.txt" ]; then
-  cmp -s "$scratch/.stdout" "$case_dir/stdout.txt" ||
-    { diff "$case_dir/stdout.txt" "$scratch/.stdout" | head -20; fail "standard output differs"; }
+  expected_stdout=$(as_target_writes "$case_dir/stdout.txt" stdout)
+  cmp -s "$scratch/.stdout" "$expected_stdout" ||
+    { diff "$expected_stdout" "$scratch/.stdout" | head -20; fail "standard output differs"; }
 else
   [ -s "$scratch/.stdout" ] && fail "standard output is not empty: $(head -c 300 "$scratch/.stdout")"
 fi
@@ -95,6 +119,7 @@ expected_report=$case_dir/report.txt
 [ -f "$expected_report" ] || expected_report=$scratch/expected-report.txt
 if [ -f "$expected_report" ]; then
   [ -f "$scratch/report.txt" ] || fail "no report was written"
+  expected_report=$(as_target_writes "$expected_report" report)
   cmp -s "$scratch/report.txt" "$expected_report" ||
     { diff "$expected_report" "$scratch/report.txt" | head -c 2000; fail "report differs"; }
 else
@@ -104,7 +129,7 @@ fi
 if [ -f "$scratch/.rss" ]; then
   limit=$(tr -d '[:space:]' <"$case_dir/max_rss_kb")
   rss=$(tail -n 1 "$scratch/.rss")
-  if [ ${#launcher[@]} -gt 0 ]; then
+  if [ "$target" = wasm ]; then
     /usr/bin/time -f %M -o "$scratch/.rss-idle" "${launcher[@]}" "$program" >/dev/null 2>&1
     rss=$((rss - $(tail -n 1 "$scratch/.rss-idle")))
   fi

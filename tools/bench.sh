@@ -4,7 +4,11 @@
 # and standard output equal the expected ones, then times `mrezovnik eval` next to
 # `wc -l` over the same two files (the floor: every byte read once), runs interleaved.
 #
-#   tools/bench.sh [--tests T] [--n N] [--seed S] [--runs R]
+#   tools/bench.sh [--tests T] [--n N] [--seed S] [--runs R] [--baseline REV|BIN]
+#
+# --baseline also times another evaluator in the same interleaved runs and prints the ratio
+# of its time to this one's: BIN is its executable, REV a git revision, which is then built
+# (optimised, without tests) in build/baseline/<commit>/.
 #
 # Defaults: 100 test cases, n = 1000, seed 1, 5 runs; the environment variables
 # BENCH_TESTS, BENCH_N, BENCH_SEED and BENCH_RUNS set them too. The cases live in
@@ -17,6 +21,8 @@ tests=${BENCH_TESTS:-100}
 n=${BENCH_N:-1000}
 seed=${BENCH_SEED:-1}
 runs=${BENCH_RUNS:-5}
+baseline=${BENCH_BASELINE:-}
+baseline_program=
 variants=(ok fail-last crlf)
 cases_root=build/bench-cases
 program=build/release/driver/mrezovnik
@@ -37,7 +43,8 @@ parse_options() {
       --n) n=$2 ;;
       --seed) seed=$2 ;;
       --runs) runs=$2 ;;
-      *) die "unknown option $1 (options: --tests T --n N --seed S --runs R)" ;;
+      --baseline) baseline=$2 ;;
+      *) die "unknown option $1 (options: --tests T --n N --seed S --runs R --baseline REV|BIN)" ;;
     esac
     shift 2
   done
@@ -53,6 +60,32 @@ build() {
     cat "$log" >&2
     rm -f "$log"
     die "the build failed"
+  fi
+  rm -f "$log"
+}
+
+# Sets baseline_program from --baseline: the executable itself, or one built from a revision.
+build_baseline() {
+  [ -n "$baseline" ] || return 0
+  if [ -f "$baseline" ] && [ -x "$baseline" ]; then
+    baseline_program=$baseline
+    return
+  fi
+  local commit dir log
+  commit=$(git rev-parse --verify --quiet "$baseline^{commit}") ||
+    die "--baseline $baseline is neither an executable nor a git revision"
+  dir=build/baseline/$commit
+  baseline_program=$dir/build/driver/mrezovnik
+  [ -x "$baseline_program" ] && return
+  rm -rf "$dir"
+  mkdir -p "$dir/source"
+  git archive "$commit" | tar -x -C "$dir/source"
+  log=$(mktemp)
+  if ! { cmake -S "$dir/source" -B "$dir/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DMREZOVNIK_TESTS=OFF && cmake --build "$dir/build" --target mrezovnik; } >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    die "the baseline build of $baseline failed"
   fi
   rm -f "$log"
 }
@@ -81,10 +114,10 @@ elapsed_ms() {
   awk -v us=$((to - from)) 'BEGIN { printf "%.1f", us / 1000 }'
 }
 
-# Evaluates one variant once and compares the report and standard output with the
-# expected ones; stops with the differences when they differ.
+# Evaluates one variant once with the given program and compares the report and standard
+# output with the expected ones; stops with the differences when they differ.
 check() {
-  local variant=$1 dir=$cases_root/$1 code=0
+  local variant=$1 dir=$cases_root/$1 program=$2 code=0
   "$program" eval "$dir/input.txt" "$dir/submission.txt" "$dir/report.txt" \
     >"$dir/stdout.txt" 2>"$dir/stderr.txt" || code=$?
   [ "$code" = 0 ] || die "$variant: mrezovnik exited with $code"
@@ -97,7 +130,7 @@ check() {
     diff "$dir/expected-stdout.txt" "$dir/stdout.txt" | head -20 >&2 || true
     die "$variant: standard output differs from $dir/expected-stdout.txt"
   fi
-  echo "checked   $variant: report and standard output as expected ($(head -n 1 "$dir/report.txt" | cut -d " " -f 1-2))"
+  echo "checked   $variant with $program: report and standard output as expected ($(head -n 1 "$dir/report.txt" | cut -d " " -f 1-2))"
 }
 
 # Runs a command once under /usr/bin/time; prints its wall time in ms and its peak resident
@@ -122,13 +155,18 @@ largest() {
   sort -g | tail -n 1
 }
 
-# Times one variant, wc and eval interleaved, and prints its table row.
+# Times one variant, wc, eval and the baseline's eval interleaved, and prints its table row.
 bench_variant() {
   local variant=$1 dir=$cases_root/$1
-  local wc_ms=() eval_ms=() eval_kib=() run
+  local wc_ms=() eval_ms=() eval_kib=() baseline_ms=() run
   for ((run = 0; run < runs; run++)); do
     read -r ms _ < <(timed_run wc -l "$dir/input.txt" "$dir/submission.txt")
     wc_ms+=("$ms")
+    if [ -n "$baseline_program" ]; then
+      read -r ms _ < <(timed_run "$baseline_program" eval "$dir/input.txt" "$dir/submission.txt" \
+        "$dir/baseline-report.txt")
+      baseline_ms+=("$ms")
+    fi
     read -r ms kib < <(timed_run "$program" eval "$dir/input.txt" "$dir/submission.txt" \
       "$dir/report.txt")
     eval_ms+=("$ms")
@@ -140,18 +178,31 @@ bench_variant() {
   wc_median=$(printf '%s\n' "${wc_ms[@]}" | median)
   peak=$(printf '%s\n' "${eval_kib[@]}" | largest)
   input_bytes=$(stat -c %s "$dir/input.txt")
-  awk -v v="$variant" -v e="$eval_median" -v w="$wc_median" -v k="$peak" -v b="$input_bytes" \
-    'BEGIN { printf "%-10s %9.1f %9.1f %6.1fx %9.1f MiB %9.1f MiB\n", v, e, w, e / w, k / 1024, b / 1048576 }'
+  local row
+  row=$(awk -v v="$variant" -v e="$eval_median" -v w="$wc_median" -v k="$peak" -v b="$input_bytes" \
+    'BEGIN { printf "%-10s %9.1f %9.1f %6.1fx %9.1f MiB %9.1f MiB", v, e, w, e / w, k / 1024, b / 1048576 }')
+  if [ -n "$baseline_program" ]; then
+    local baseline_median
+    baseline_median=$(printf '%s\n' "${baseline_ms[@]}" | median)
+    row+=$(awk -v o="$baseline_median" -v e="$eval_median" 'BEGIN { printf " %11.1f %6.2fx", o, o / e }')
+  fi
+  echo "$row"
 }
 
 parse_options "$@"
 build
+build_baseline
 mkdir -p "$cases_root"
 for variant in "${variants[@]}"; do generate "$variant"; done
-for variant in "${variants[@]}"; do check "$variant"; done
+for variant in "${variants[@]}"; do
+  check "$variant" "$program"
+  [ -z "$baseline_program" ] || check "$variant" "$baseline_program"
+done
 
 echo
 echo "mrezovnik eval against wc -l on the same two files: T=$tests n=$n seed=$seed," \
   "median of $runs interleaved runs (load average before: $(cut -d ' ' -f 1-3 /proc/loadavg))"
-printf '%-10s %9s %9s %7s %13s %13s\n' variant "eval ms" "wc -l ms" ratio "eval peak" "input file"
+header=$(printf '%-10s %9s %9s %7s %13s %13s' variant "eval ms" "wc -l ms" ratio "eval peak" "input file")
+[ -z "$baseline_program" ] || header+=$(printf ' %11s %7s' "baseline ms" speedup)
+echo "$header"
 for variant in "${variants[@]}"; do bench_variant "$variant"; done

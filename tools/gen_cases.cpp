@@ -428,7 +428,7 @@ class LineFile {
  public:
   /// Creates (or truncates) the file at `path`.
   LineFile(const std::filesystem::path& path, std::string_view lineEnd)
-      : path_(path), lineEnd_(lineEnd), file_(std::fopen(path.c_str(), "wb")) {
+      : path_(path), lineEnd_(lineEnd), file_(std::fopen(path.string().c_str(), "wb")) {
     if (file_ == nullptr) throw std::runtime_error("cannot create " + path.string());
     buffer_.reserve(BufferSize + 4096);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,6 +11,24 @@
 inline Grid gridOf(const std::vector<std::string>& rows) {
   const auto n = static_cast<int32_t>(rows.size());
   Grid grid(n);
+  for (int32_t i = 0; i < n; ++i) rows[i].copy(grid.rowData(i), rows.size());
+  return grid;
+}
+
+/// An n by n grid whose whole buffer, padding included, holds black cells: a row buffer as a
+/// larger block leaves it behind.
+inline Grid blackBuffer(int32_t n) {
+  Grid grid(n);
+  for (int32_t i = 0; i < n; ++i) std::fill_n(grid.rowData(i), paddedRowLength(n), '#');
+  return grid;
+}
+
+/// A grid of the given rows in a buffer that held a larger grid of black cells before, as the
+/// readers reuse their row buffers from block to block: every byte past its last row is '#'.
+inline Grid gridOverBlack(const std::vector<std::string>& rows) {
+  const auto n = static_cast<int32_t>(rows.size());
+  Grid grid = blackBuffer(n + 1);
+  grid.resize(n);
   for (int32_t i = 0; i < n; ++i) rows[i].copy(grid.rowData(i), rows.size());
   return grid;
 }

@@ -4,10 +4,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
-
-#include <unistd.h>
 
 /// A file with given bytes in the temporary folder, removed when the object goes.
 class TempFile {
@@ -32,11 +31,13 @@ class TempFile {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  /// A path in the temporary folder that names no file yet.
+  /// A path in the temporary folder that names no file yet: a random token tells the
+  /// test processes that run at the same time apart, a counter the files of one process.
   static std::string uniquePath() {
+    static const auto processToken = std::random_device{}();
     static std::atomic<int> counter{0};
     const auto name =
-        "mrezovnik-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".txt";
+        "mrezovnik-test-" + std::to_string(processToken) + "-" + std::to_string(counter++) + ".txt";
     return (std::filesystem::temp_directory_path() / name).string();
   }
 

@@ -1,0 +1,65 @@
+# Installation and packages. `cmake --install` puts the program in bin/ and the README with
+# the examples in share/doc/mrezovnik/; CPack packs the same tree: a .deb and a .tar.gz on
+# Linux, a .zip for Windows.
+include(GNUInstallDirs)
+
+# The examples as this platform's program is checked against them: on Windows the expected
+# reports (report-*.txt) get the CR LF line ends that the program writes there.
+if(WIN32)
+  set(MREZOVNIK_EXAMPLES_DIR ${PROJECT_BINARY_DIR}/examples-windows)
+  file(GLOB example_files ${PROJECT_SOURCE_DIR}/examples/*)
+  foreach(example IN LISTS example_files)
+    get_filename_component(name ${example} NAME)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${example})
+    if(name MATCHES "^report-")
+      file(READ ${example} text)
+      string(REPLACE "\n" "\r\n" text "${text}")
+      file(WRITE ${MREZOVNIK_EXAMPLES_DIR}/${name} "${text}")
+    else()
+      configure_file(${example} ${MREZOVNIK_EXAMPLES_DIR}/${name} COPYONLY)
+    endif()
+  endforeach()
+else()
+  set(MREZOVNIK_EXAMPLES_DIR ${PROJECT_SOURCE_DIR}/examples)
+endif()
+
+install(TARGETS mrezovnik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY ${MREZOVNIK_EXAMPLES_DIR}/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+
+set(CPACK_PACKAGE_NAME mrezovnik)
+set(CPACK_PACKAGE_VERSION 1.0.0)
+set(CPACK_PACKAGE_VENDOR "Mrezovnik developers")
+set(CPACK_PACKAGE_CONTACT "Mrezovnik developers <mrezovnik@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Evaluator of the grid-colouring contest task Mrezovje")
+set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
+set(CPACK_STRIP_FILES ON)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME windows-x86_64)
+else()
+  set(CPACK_GENERATOR DEB TGZ)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+  # The library versions that the program needs, as dpkg-shlibdeps finds them.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+endif()
+include(CPack)
+
+# The dist preset also cross-builds the Windows program in a build folder of its own and packs
+# it into the .zip beside the Linux packages.
+option(MREZOVNIK_DIST_WINDOWS "Also build the Windows .zip (cross-built with mingw-w64)" OFF)
+set(MREZOVNIK_PACKAGE_DIR ${PROJECT_BINARY_DIR}/packages CACHE PATH "Where the packages go")
+if(MREZOVNIK_DIST_WINDOWS)
+  include(ExternalProject)
+  ExternalProject_Add(windows-zip
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${PROJECT_BINARY_DIR}/windows
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake
+               -DCMAKE_BUILD_TYPE=Release -DMREZOVNIK_WERROR=${MREZOVNIK_WERROR}
+               -DMREZOVNIK_TESTS=OFF
+    INSTALL_COMMAND ${CMAKE_CPACK_COMMAND} --config <BINARY_DIR>/CPackConfig.cmake
+                    -B ${MREZOVNIK_PACKAGE_DIR}
+    BUILD_ALWAYS ON
+    USES_TERMINAL_BUILD ON)
+endif()

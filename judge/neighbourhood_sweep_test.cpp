@@ -1,0 +1,60 @@
+#include "judge/neighbourhood_sweep.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "tests/support/records.h"
+
+namespace {
+
+using Rows = std::vector<std::string>;
+
+/// An outcome as one comparable value.
+std::tuple<SweepOutcome::Fault, int32_t, int32_t, int32_t, int64_t> key(const SweepOutcome& o) {
+  return {o.fault, o.row, o.column, o.count, o.nearPairs};
+}
+
+TEST(NeighbourhoodSweep, ThePortablePathIsAlwaysThereAndListedFirst) {
+  const std::vector<CountingPath> paths = availableCountingPaths();
+  ASSERT_FALSE(paths.empty());
+  EXPECT_EQ(paths.front(), CountingPath::Portable);
+  EXPECT_EQ(paths.back(), fastestCountingPath());
+}
+
+// Every path must give the same outcome, fault or count, on grids of every width that the
+// vector loops cut differently, with radii from 1 to past the grid.
+TEST(NeighbourhoodSweep, EveryPathGivesTheSameOutcome) {
+  std::mt19937 random(12);
+  auto pick = [&](int32_t low, int32_t high) {
+    return std::uniform_int_distribution<int32_t>(low, high)(random);
+  };
+  const std::vector<int32_t> widths = {1, 2, 3, 7, 8, 9, 15, 16, 17, 31, 32, 33, 63, 64, 65, 129, 257};
+  int faults = 0;
+  for (int round = 0; round < 600; ++round) {
+    const int32_t n = widths[round % widths.size()];
+    const int32_t d = pick(1, n);
+    const int32_t full = (2 * d + 1) * (2 * d + 1) - 1;
+    const int black = pick(1, 60);
+    Rows grid(n, std::string(n, '.'));
+    for (auto& row : grid) {
+      for (char& cell : row) cell = pick(0, 99) < black ? '#' : pick(0, 9) == 0 ? 'R' : '.';
+    }
+    const TestCase testCase = testCaseOf(grid, d, pick(1, std::min(full, 12)), pick(1, full));
+    const Grid candidate = gridOf(grid);
+    const SweepOutcome expected = sweepNeighbourhoods(testCase, candidate, CountingPath::Portable);
+    faults += expected.fault != SweepOutcome::Fault::None;
+    for (const CountingPath path : availableCountingPaths()) {
+      ASSERT_EQ(key(sweepNeighbourhoods(testCase, candidate, path)), key(expected))
+          << "round " << round << " n " << n << " d " << d << " path " << static_cast<int>(path);
+    }
+  }
+  EXPECT_GT(faults, 100);
+  EXPECT_LT(faults, 500);
+}
+
+}  // namespace

@@ -1,0 +1,353 @@
+#pragma once
+
+// The loops of the counting phase, included by neighbourhood_sweep.cpp alone. Every one is
+// inlined into each machine-code path's entry there, so that each is built for that path.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "judge/neighbourhood_sweep.h"
+#include "taskinput/test_case.h"
+
+// SWEEP_INLINE marks the loops, SWEEP_LEAF the small helpers inside them.
+#if defined(__GNUC__)
+#define SWEEP_INLINE [[gnu::always_inline]] inline
+#define SWEEP_LEAF [[gnu::always_inline]] inline
+#else
+#define SWEEP_INLINE inline
+#define SWEEP_LEAF inline
+#endif
+
+namespace sweep_kernels {
+
+inline constexpr char Black = '#';
+inline constexpr char White = '.';
+
+// A pair of counts is packed into one 32-bit word, white in the low half and black in the
+// high half, so that one add serves both colours. A half holds at most 65535: a column
+// count is at most n <= 1000, and a row's prefix sums stay below that bound only while
+// n times the window's side does.
+inline constexpr int BlackShift = 16;
+inline constexpr uint32_t HalfMask = 0xffff;
+
+/// The packed counts of one cell: a white or a black cell counts 1 in its half.
+SWEEP_LEAF uint32_t cellCounts(char cell) {
+  return static_cast<uint32_t>(cell == White) |
+         static_cast<uint32_t>(cell == Black) << BlackShift;
+}
+
+/// The parameters of one sweep.
+struct SweepShape {
+  int32_t n;
+  /// d, or n - 1 where d reaches past the grid: the same windows either way.
+  int32_t reach;
+  int32_t b;
+  int32_t c;
+
+  /// Whether a row's packed prefix sums fit their halves: n times the window's side is at
+  /// most 65535.
+  bool prefixFitsHalves() const { return n * std::min(2 * reach + 1, n) <= int32_t{HalfMask}; }
+};
+
+/// What the scan of one row found.
+struct RowTotals {
+  bool whiteFault = false;
+  bool blackFault = false;
+  uint32_t blackCountSum = 0;
+};
+
+// The loops below take their bounds and arrays as locals: a store through an integer
+// pointer may alias a member, which would keep them from vectorising.
+
+/// `to` becomes the packed column counts `from` with row `removed` taken out and row
+/// `added` put in; either may be null, and `to` may be `from`.
+SWEEP_INLINE void moveColumns(const uint32_t* from, uint32_t* to, const char* removed,
+                              const char* added, int32_t n) {
+  if (removed != nullptr && added != nullptr) {
+    for (int32_t j = 0; j < n; ++j) to[j] = from[j] + cellCounts(added[j]) - cellCounts(removed[j]);
+  } else if (added != nullptr) {
+    for (int32_t j = 0; j < n; ++j) to[j] = from[j] + cellCounts(added[j]);
+  } else if (removed != nullptr) {
+    for (int32_t j = 0; j < n; ++j) to[j] = from[j] - cellCounts(removed[j]);
+  } else if (to != from) {
+    std::copy_n(from, n, to);
+  }
+}
+
+/// Prefix sums of two rows' packed counts, out[k] = in[0] + ... + in[k]: two independent
+/// chains of adds run side by side. No half may pass 16 bits.
+SWEEP_INLINE void packedPrefixSums(const uint32_t* in, const uint32_t* nextIn, uint32_t* out,
+                                   uint32_t* nextOut, int32_t n) {
+  uint32_t running = 0;
+  uint32_t nextRunning = 0;
+  for (int32_t k = 0; k < n; ++k) {
+    running += in[k];
+    nextRunning += nextIn[k];
+    out[k] = running;
+    nextOut[k] = nextRunning;
+  }
+}
+
+/// The same for one row.
+SWEEP_INLINE void packedPrefixSums(const uint32_t* in, uint32_t* out, int32_t n) {
+  uint32_t running = 0;
+  for (int32_t k = 0; k < n; ++k) {
+    running += in[k];
+    out[k] = running;
+  }
+}
+
+/// A row's prefix sums as one array of packed pairs, for windows small enough that they
+/// fit (SweepShape::prefixFitsHalves). Entry reach + 1 + k holds the counts of columns 0
+/// to k; the entries before hold 0, so that every window is one subtraction.
+class PackedPrefix {
+ public:
+  explicit PackedPrefix(const SweepShape& shape)
+      : sums_(static_cast<std::size_t>(shape.n) + shape.reach + 1, 0) {}
+
+  /// Sums the packed column counts along the row, both colours at once.
+  SWEEP_INLINE void fill(const uint32_t* columns, const SweepShape& shape) {
+    packedPrefixSums(columns, sums(shape), shape.n);
+  }
+
+  /// The same for two rows at once, this one and `next`.
+  SWEEP_INLINE void fillPair(PackedPrefix& next, const uint32_t* columns,
+                             const uint32_t* nextColumns, const SweepShape& shape) {
+    packedPrefixSums(columns, nextColumns, sums(shape), next.sums(shape), shape.n);
+  }
+
+  /// Read access for the scan.
+  struct View {
+    const uint32_t* sums;
+    /// The white cells between prefix entries `start` and `end`.
+    SWEEP_LEAF int32_t whites(int32_t end, int32_t start) const {
+      return static_cast<int32_t>((sums[end] - sums[start]) & HalfMask);
+    }
+    /// The black cells between them.
+    SWEEP_LEAF int32_t blacks(int32_t end, int32_t start) const {
+      return static_cast<int32_t>((sums[end] - sums[start]) >> BlackShift);
+    }
+  };
+  View view() const { return {sums_.data()}; }
+
+ private:
+  /// Where the sums start, after the zeros.
+  uint32_t* sums(const SweepShape& shape) { return sums_.data() + shape.reach + 1; }
+
+  std::vector<uint32_t> sums_;
+};
+
+/// A row's prefix sums as two arrays, one per colour, laid out as PackedPrefix's. Any
+/// window fits: the packed sums run only within blocks of columns, whose counts cannot
+/// pass a half, and each block's are then added to the counts before it.
+class SplitPrefix {
+ public:
+  /// Columns per block: 64 times a column count of at most 1000 fits a half.
+  static constexpr int32_t BlockLength = 64;
+
+  explicit SplitPrefix(const SweepShape& shape)
+      : withinBlock_(static_cast<std::size_t>(shape.n), 0),
+        white_(static_cast<std::size_t>(shape.n) + shape.reach + 1, 0),
+        black_(white_.size(), 0) {}
+
+  /// Sums the packed column counts within each block, then spreads them into the two
+  /// arrays with each block's starting counts added.
+  SWEEP_INLINE void fill(const uint32_t* columns, const SweepShape& shape) {
+    for (int32_t first = 0; first < shape.n; first += BlockLength) {
+      packedPrefixSums(columns + first, withinBlock_.data() + first,
+                       std::min(BlockLength, shape.n - first));
+    }
+    spread(shape);
+  }
+
+  /// The same for two rows at once, this one and `next`.
+  SWEEP_INLINE void fillPair(SplitPrefix& next, const uint32_t* columns,
+                             const uint32_t* nextColumns, const SweepShape& shape) {
+    for (int32_t first = 0; first < shape.n; first += BlockLength) {
+      packedPrefixSums(columns + first, nextColumns + first, withinBlock_.data() + first,
+                       next.withinBlock_.data() + first, std::min(BlockLength, shape.n - first));
+    }
+    spread(shape);
+    next.spread(shape);
+  }
+
+  /// Read access for the scan.
+  struct View {
+    const int32_t* white;
+    const int32_t* black;
+    /// The white cells between prefix entries `start` and `end`.
+    SWEEP_LEAF int32_t whites(int32_t end, int32_t start) const {
+      return white[end] - white[start];
+    }
+    /// The black cells between them.
+    SWEEP_LEAF int32_t blacks(int32_t end, int32_t start) const {
+      return black[end] - black[start];
+    }
+  };
+  View view() const { return {white_.data(), black_.data()}; }
+
+ private:
+  /// Spreads the sums within blocks into the two arrays, adding each block's starting counts.
+  SWEEP_INLINE void spread(const SweepShape& shape) {
+    const int32_t n = shape.n;
+    const uint32_t* withinBlock = withinBlock_.data();
+    int32_t* white = white_.data() + shape.reach + 1;
+    int32_t* black = black_.data() + shape.reach + 1;
+    int32_t whiteBefore = 0;
+    int32_t blackBefore = 0;
+    for (int32_t first = 0; first < n; first += BlockLength) {
+      const int32_t last = std::min(first + BlockLength, n);
+      for (int32_t k = first; k < last; ++k) {
+        white[k] = whiteBefore + static_cast<int32_t>(withinBlock[k] & HalfMask);
+        black[k] = blackBefore + static_cast<int32_t>(withinBlock[k] >> BlackShift);
+      }
+      whiteBefore = white[last - 1];
+      blackBefore = black[last - 1];
+    }
+  }
+
+  std::vector<uint32_t> withinBlock_;
+  std::vector<int32_t> white_;
+  std::vector<int32_t> black_;
+};
+
+/// The threshold test over columns [first, last) of one row. The window of column j runs
+/// from prefix entry j to entry `end + j`, or to entry `end` where the windows all end at
+/// the row's end.
+template <bool WindowEndFixed, class View>
+SWEEP_INLINE void scanColumns(const char* row, View view, int32_t end, int32_t first,
+                              int32_t last, const SweepShape& shape, RowTotals& totals) {
+  const int32_t b = shape.b;
+  const int32_t c = shape.c;
+  int32_t whiteFault = 0;
+  int32_t blackFault = 0;
+  uint32_t blackCountSum = 0;
+  for (int32_t j = first; j < last; ++j) {
+    const int32_t windowEnd = WindowEndFixed ? end : end + j;
+    const int32_t isBlack = -static_cast<int32_t>(row[j] == Black);
+    const int32_t whites = view.whites(windowEnd, j);
+    const int32_t blacks = view.blacks(windowEnd, j) - 1;
+    whiteFault |= isBlack & -static_cast<int32_t>(whites < b);
+    blackFault |= isBlack & -static_cast<int32_t>(blacks > c);
+    blackCountSum += static_cast<uint32_t>(isBlack & blacks);
+  }
+  totals.whiteFault |= whiteFault != 0;
+  totals.blackFault |= blackFault != 0;
+  totals.blackCountSum += blackCountSum;
+}
+
+/// Tests the thresholds of every black cell of a row and sums their black counts.
+template <class View>
+SWEEP_INLINE RowTotals scanRow(const char* row, View view, const SweepShape& shape) {
+  const int32_t n = shape.n;
+  const int32_t reach = shape.reach;
+  const int32_t rightEdge = n - reach;
+  RowTotals totals;
+  // Columns whose window ends inside the row, then those whose window reaches its end.
+  scanColumns<false>(row, view, 2 * reach + 1, 0, rightEdge, shape, totals);
+  scanColumns<true>(row, view, n + reach, rightEdge, n, shape, totals);
+  return totals;
+}
+
+/// The first black cell of row i whose white count (TooFewWhite) or black count
+/// (TooManyBlack) breaks its threshold.
+template <class View>
+SweepOutcome findFault(const char* row, int32_t i, View view, const SweepShape& shape,
+                       SweepOutcome::Fault fault) {
+  for (int32_t j = 0; j < shape.n; ++j) {
+    const int32_t end = std::min(j + 2 * shape.reach + 1, shape.n + shape.reach);
+    const int32_t count = fault == SweepOutcome::Fault::TooFewWhite
+                              ? view.whites(end, j)
+                              : view.blacks(end, j) - 1;
+    const bool fails = fault == SweepOutcome::Fault::TooFewWhite ? count < shape.b
+                                                                 : count > shape.c;
+    if (row[j] == Black && fails) return {fault, i, j, count, 0};
+  }
+  return {};
+}
+
+/// Whether a row holds a black cell; a row without one needs no scan.
+SWEEP_LEAF bool hasBlack(const char* row, int32_t n) {
+  return std::memchr(row, Black, static_cast<std::size_t>(n)) != nullptr;
+}
+
+/// What the sweep has found so far.
+struct SweepProgress {
+  uint64_t blackCountSum = 0;
+  SweepOutcome firstBlackFault;
+};
+
+/// Scans row i; true, with the outcome, when a white-count fault ends the sweep there.
+template <class Prefix>
+SWEEP_INLINE bool scanAndStop(const Grid& grid, int32_t i, const Prefix& prefix,
+                              const SweepShape& shape, SweepProgress& progress,
+                              SweepOutcome& outcome) {
+  const char* row = grid.rowData(i);
+  const RowTotals totals = scanRow(row, prefix.view(), shape);
+  if (totals.whiteFault) {
+    outcome = findFault(row, i, prefix.view(), shape, SweepOutcome::Fault::TooFewWhite);
+    return true;
+  }
+  if (totals.blackFault && progress.firstBlackFault.row < 0) {
+    progress.firstBlackFault =
+        findFault(row, i, prefix.view(), shape, SweepOutcome::Fault::TooManyBlack);
+  }
+  progress.blackCountSum += totals.blackCountSum;
+  return false;
+}
+
+/// The counting phase as one row-major sweep, two rows at a time. For the rows within
+/// distance d of a row it keeps, per column, the packed white and black counts, then sums
+/// them along the row; the two rows' sums run side by side. A row without a black cell is
+/// not scanned. White-count faults end the sweep; the first black-count fault is kept
+/// until the sweep has found no white-count fault.
+template <class Prefix>
+SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
+  const int32_t n = shape.n;
+  const int32_t reach = shape.reach;
+  std::vector<uint32_t> columnCounts(2 * static_cast<std::size_t>(n), 0);
+  // Per column, the counts around row i, and around row i + 1.
+  uint32_t* columns = columnCounts.data();
+  uint32_t* nextColumns = columns + n;
+  Prefix prefix(shape);
+  Prefix nextPrefix(shape);
+  // The counts around row i from those around row i - 1.
+  const auto advance = [&](const uint32_t* from, uint32_t* to, int32_t i) {
+    const char* removed = i - reach - 1 >= 0 ? grid.rowData(i - reach - 1) : nullptr;
+    const char* added = i + reach < n ? grid.rowData(i + reach) : nullptr;
+    moveColumns(from, to, removed, added, n);
+  };
+  for (int32_t i = 0; i <= reach; ++i) moveColumns(columns, columns, nullptr, grid.rowData(i), n);
+  SweepProgress progress;
+  SweepOutcome outcome;
+  for (int32_t i = 0; i < n; i += 2) {
+    const bool pair = i + 1 < n;
+    if (pair) advance(columns, nextColumns, i + 1);
+    const bool scan = hasBlack(grid.rowData(i), n);
+    const bool scanNext = pair && hasBlack(grid.rowData(i + 1), n);
+    if (scan && scanNext) {
+      prefix.fillPair(nextPrefix, columns, nextColumns, shape);
+    } else if (scan) {
+      prefix.fill(columns, shape);
+    } else if (scanNext) {
+      nextPrefix.fill(nextColumns, shape);
+    }
+    if (scan && scanAndStop(grid, i, prefix, shape, progress, outcome)) return outcome;
+    if (scanNext && scanAndStop(grid, i + 1, nextPrefix, shape, progress, outcome)) return outcome;
+    if (i + 2 < n) advance(nextColumns, columns, i + 2);
+  }
+  if (progress.firstBlackFault.row >= 0) return progress.firstBlackFault;
+  outcome.nearPairs = static_cast<int64_t>(progress.blackCountSum / 2);
+  return outcome;
+}
+
+/// The sweep with the prefix layout that the window's size allows.
+SWEEP_INLINE SweepOutcome sweepGrid(const Grid& grid, const SweepShape& shape) {
+  return shape.prefixFitsHalves() ? sweep<PackedPrefix>(grid, shape)
+                                  : sweep<SplitPrefix>(grid, shape);
+}
+
+}  // namespace sweep_kernels
