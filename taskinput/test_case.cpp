@@ -2,6 +2,17 @@
 
 #include <algorithm>
 
+namespace {
+
+/// An array of `count` elements left unset, to be written before it is read. (Written out
+/// rather than with make_unique_for_overwrite, which not every standard library offers.)
+template <typename T>
+std::unique_ptr<T[]> unsetArray(std::size_t count) {
+  return std::unique_ptr<T[]>(new T[count]);
+}
+
+}  // namespace
+
 Grid::Grid(const Grid& other) { *this = other; }
 
 Grid& Grid::operator=(const Grid& other) {
@@ -15,7 +26,7 @@ Grid& Grid::operator=(const Grid& other) {
 void Grid::resize(int32_t n) {
   n_ = n;
   if (byteCount() > capacity_) {
-    cells_ = std::make_unique_for_overwrite<char[]>(byteCount());
+    cells_ = unsetArray<char>(byteCount());
     capacity_ = byteCount();
   }
   for (int32_t i = 0; i < n_; ++i) std::fill(rowData(i) + n_, rowData(i) + stride(), '.');
@@ -36,7 +47,7 @@ uint8_t codeOf(char cell) {
 }  // namespace
 
 PackedGrid::PackedGrid(const Grid& grid)
-    : n_(grid.size()), codes_(std::make_unique_for_overwrite<uint8_t[]>(byteCount())) {
+    : n_(grid.size()), codes_(unsetArray<uint8_t>(byteCount())) {
   const int32_t runLength = rowBytes();
   for (int32_t i = 0; i < n_; ++i) {
     const char* row = grid.rowData(i);
@@ -54,7 +65,7 @@ PackedGrid::PackedGrid(const PackedGrid& other) { *this = other; }
 PackedGrid& PackedGrid::operator=(const PackedGrid& other) {
   if (this != &other) {
     n_ = other.n_;
-    codes_ = std::make_unique_for_overwrite<uint8_t[]>(byteCount());
+    codes_ = unsetArray<uint8_t>(byteCount());
     std::copy_n(other.codes_.get(), byteCount(), codes_.get());
   }
   return *this;

@@ -21,12 +21,16 @@
 #                              "broken-pipe": it writes into a pipe whose reader has gone.
 #                              Standard output is not compared then.
 #   max_rss_kb                 a bound on the program's peak memory, checked with
-#                              /usr/bin/time unless MREZOVNIK_SANITIZED is set
+#                              /usr/bin/time unless MREZOVNIK_SANITIZED is set; for wasm, a
+#                              bound on what the run adds to node's own memory (that of a
+#                              run that prints the usage line)
 #   <target>_skip              the reason why the case cannot mean the same thing on that
-#                              target (windows_skip, linux_skip): it is skipped there, exit 77
+#                              target (windows_skip, linux_skip, wasm_skip): it is skipped
+#                              there, exit 77. A wasm program runs under node on Linux, so
+#                              linux_skip applies to it too.
 # Standard error must always stay empty, and the two evaluated files must stay unchanged.
 #
-# MREZOVNIK_TARGET names the program's platform: linux when unset, or windows. A Windows
+# MREZOVNIK_TARGET names the program's platform: linux when unset, windows, or wasm. A Windows
 # program writes its report and standard output in text mode, so there each line feed of the
 # expected files is a carriage return and a line feed; a carriage return that a quoted line
 # holds stays as it is. It also gives the word {windir}: the scratch folder as wine's drive Z:
@@ -40,10 +44,14 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 target=${MREZOVNIK_TARGET:-linux}
-if [ -f "$case_dir/${target}_skip" ]; then
-  echo "SKIP on $target: $(cat "$case_dir/${target}_skip")"
-  exit 77
-fi
+skip_targets=("$target")
+[ "$target" = wasm ] && skip_targets+=(linux)
+for skip_target in "${skip_targets[@]}"; do
+  if [ -f "$case_dir/${skip_target}_skip" ]; then
+    echo "SKIP on $target: $(cat "$case_dir/${skip_target}_skip")"
+    exit 77
+  fi
+done
 
 for file in input.txt submission.txt; do
   [ -e "$case_dir/$file" ] && cp "$case_dir/$file" "$scratch/$file"
@@ -121,6 +129,10 @@ fi
 if [ -f "$scratch/.rss" ]; then
   limit=$(tr -d '[:space:]' <"$case_dir/max_rss_kb")
   rss=$(tail -n 1 "$scratch/.rss")
+  if [ "$target" = wasm ]; then
+    /usr/bin/time -f %M -o "$scratch/.rss-idle" "${launcher[@]}" "$program" >/dev/null 2>&1
+    rss=$((rss - $(tail -n 1 "$scratch/.rss-idle")))
+  fi
   [ "$rss" -le "$limit" ] || fail "peak memory $rss KB exceeds $limit KB"
 fi
 

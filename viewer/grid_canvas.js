@@ -1,0 +1,176 @@
+// The viewer's grid canvas: one block's grid at one pixel a cell, drawn scaled with zoom and
+// pan, with patterns once cells are large enough and the outline of a refused cell. Each
+// function takes the page's viewer object (see viewer.js); none keeps state of its own.
+'use strict';
+
+/** The canvas's width and height in pixels. */
+const CanvasSize = 720;
+/** The largest zoom, in pixels a cell. */
+const MaxCellPixels = 48;
+/** From this many pixels a cell on, cells carry their patterns. */
+const PatternCellPixels = 6;
+/** The cell colours (red, green, blue) and the refused cell's outline. */
+const Colours = {
+  white: [255, 255, 255],
+  black: [0, 0, 0],
+  painted: [85, 85, 85],
+  red: [213, 94, 0],
+  outline: '#00c8ff',
+};
+
+/** A colour as one pixel of an ImageData seen as 32-bit words (little-endian RGBA). */
+function pixelWord([red, green, blue]) {
+  return (255 << 24 | blue << 16 | green << 8 | red) >>> 0;
+}
+
+/** The grid at one pixel a cell, on a canvas of its own. Cells that the submission painted
+ * black are set apart from the input's own black cells. */
+function gridImage(n, inputCells, cells) {
+  const image = new ImageData(n, n);
+  const pixels = new Uint32Array(image.data.buffer);
+  const white = pixelWord(Colours.white);
+  const black = pixelWord(Colours.black);
+  const painted = pixelWord(Colours.painted);
+  const red = pixelWord(Colours.red);
+  for (let k = 0; k < n * n; ++k) {
+    const cell = cells[k];
+    pixels[k] = cell === 0x23 ? (inputCells[k] === 0x23 ? black : painted) :
+        cell === 0x52 ? red : white;
+  }
+  const canvas = document.createElement('canvas');
+  canvas.width = canvas.height = n;
+  canvas.getContext('2d').putImageData(image, 0, 0);
+  return canvas;
+}
+
+/** The scale at which the whole grid fills the canvas. */
+function fitScale(n) {
+  return Math.min(MaxCellPixels, CanvasSize / n);
+}
+
+/** Shows the whole grid. */
+function fitView(viewer) {
+  const scale = fitScale(viewer.block.n);
+  const side = scale * viewer.block.n;
+  const margin = Math.round((CanvasSize - side) / 2);
+  viewer.view = {scale, x: margin, y: margin};
+  draw(viewer);
+}
+
+/** Centres the refused cell, with its neighbourhood filling most of the canvas. */
+function jumpToRefused(viewer) {
+  const {n, d, refused} = viewer.block;
+  if (!refused) return;
+  const span = Math.min(n, 2 * d + 1) + 2;
+  const scale = Math.max(fitScale(n), Math.min(MaxCellPixels, Math.floor(CanvasSize / span)));
+  viewer.view = {scale, x: Math.round(CanvasSize / 2 - (refused.column + 0.5) * scale),
+                 y: Math.round(CanvasSize / 2 - (refused.row + 0.5) * scale)};
+  draw(viewer);
+}
+
+/** Zooms by `factor` around the canvas point (px, py). */
+function zoom(viewer, factor, px, py) {
+  if (!viewer.block) return;
+  const view = viewer.view;
+  const scale = Math.max(fitScale(viewer.block.n) / 2, Math.min(MaxCellPixels,
+                                                                  view.scale * factor));
+  viewer.view = {scale, x: px - (px - view.x) * scale / view.scale,
+                 y: py - (py - view.y) * scale / view.scale};
+  draw(viewer);
+}
+
+/** Draws the grid, the patterns once cells are large enough, and the outlines. */
+function draw(viewer) {
+  const context = viewer.context;
+  context.fillStyle = '#cccccc';
+  context.fillRect(0, 0, CanvasSize, CanvasSize);
+  if (!viewer.block) return;
+  const {scale, x, y} = viewer.view;
+  const n = viewer.block.n;
+  context.imageSmoothingEnabled = false;
+  context.drawImage(viewer.image, x, y, n * scale, n * scale);
+  if (scale >= PatternCellPixels) drawPatterns(viewer);
+  if (viewer.block.refused) drawRefused(viewer);
+}
+
+/** The cells in view, as [first row, last row) and [first column, last column). */
+function visibleCells(viewer) {
+  const {scale, x, y} = viewer.view;
+  const n = viewer.block.n;
+  const clamp = (value) => Math.max(0, Math.min(n, value));
+  return {top: clamp(Math.floor(-y / scale)), bottom: clamp(Math.ceil((CanvasSize - y) / scale)),
+          left: clamp(Math.floor(-x / scale)), right: clamp(Math.ceil((CanvasSize - x) / scale))};
+}
+
+/** Hatches red cells and marks painted cells with a white square, so hue is not alone. */
+function drawPatterns(viewer) {
+  const context = viewer.context;
+  const {scale, x, y} = viewer.view;
+  const {n, inputCells, cells} = viewer.block;
+  const {top, bottom, left, right} = visibleCells(viewer);
+  context.strokeStyle = '#ffffff';
+  context.lineWidth = Math.max(1, scale / 8);
+  context.beginPath();
+  for (let i = top; i < bottom; ++i) {
+    for (let j = left; j < right; ++j) {
+      const k = i * n + j;
+      const cx = x + j * scale;
+      const cy = y + i * scale;
+      if (cells[k] === 0x52) {
+        context.moveTo(cx, cy + scale);
+        context.lineTo(cx + scale, cy);
+      } else if (cells[k] === 0x23 && inputCells[k] !== 0x23) {
+        context.rect(cx + scale * 0.3, cy + scale * 0.3, scale * 0.4, scale * 0.4);
+      }
+    }
+  }
+  context.stroke();
+  if (scale >= 12) {
+    context.strokeStyle = '#999999';
+    context.lineWidth = 1;
+    context.beginPath();
+    for (let i = top; i <= bottom; ++i) {
+      context.moveTo(x + left * scale, y + i * scale);
+      context.lineTo(x + right * scale, y + i * scale);
+    }
+    for (let j = left; j <= right; ++j) {
+      context.moveTo(x + j * scale, y + top * scale);
+      context.lineTo(x + j * scale, y + bottom * scale);
+    }
+    context.stroke();
+  }
+}
+
+/** Outlines the refused cell and, dashed, its neighbourhood of radius d. */
+function drawRefused(viewer) {
+  const context = viewer.context;
+  const {scale, x, y} = viewer.view;
+  const {n, d, refused} = viewer.block;
+  const top = Math.max(0, refused.row - d);
+  const left = Math.max(0, refused.column - d);
+  const bottom = Math.min(n, refused.row + d + 1);
+  const right = Math.min(n, refused.column + d + 1);
+  context.save();
+  context.lineWidth = 4;
+  context.strokeStyle = '#000000';
+  context.strokeRect(x + left * scale - 2, y + top * scale - 2, (right - left) * scale + 4,
+                     (bottom - top) * scale + 4);
+  context.strokeStyle = Colours.outline;
+  context.setLineDash([10, 4]);
+  context.strokeRect(x + left * scale - 2, y + top * scale - 2, (right - left) * scale + 4,
+                     (bottom - top) * scale + 4);
+  context.setLineDash([]);
+  context.strokeRect(x + refused.column * scale - 2, y + refused.row * scale - 2, scale + 4,
+                     scale + 4);
+  context.restore();
+}
+
+/** The cell under a canvas point, from 0, or null outside the grid. */
+function cellAt(viewer, px, py) {
+  if (!viewer.block) return null;
+  const {scale, x, y} = viewer.view;
+  const row = Math.floor((py - y) / scale);
+  const column = Math.floor((px - x) / scale);
+  const n = viewer.block.n;
+  return row >= 0 && row < n && column >= 0 && column < n ? {row, column} : null;
+}
