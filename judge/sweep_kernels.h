@@ -62,17 +62,20 @@ struct RowTotals {
 // pointer may alias a member, which would keep them from vectorising.
 
 /// `to` becomes the packed column counts `from` with row `removed` taken out and row
-/// `added` put in; either may be null, and `to` may be `from`.
+/// `added` put in; one of them may be null, and `to` may be `from`.
 SWEEP_INLINE void moveColumns(const uint32_t* from, uint32_t* to, const char* removed,
                               const char* added, int32_t n) {
   if (removed != nullptr && added != nullptr) {
-    for (int32_t j = 0; j < n; ++j) to[j] = from[j] + cellCounts(added[j]) - cellCounts(removed[j]);
+    // Each half changes by -1, 0 or 1; the changes are found on the bytes, then widened.
+    for (int32_t j = 0; j < n; ++j) {
+      const auto white = static_cast<int8_t>((added[j] == White) - (removed[j] == White));
+      const auto black = static_cast<int8_t>((added[j] == Black) - (removed[j] == Black));
+      to[j] = from[j] + static_cast<uint32_t>(white) + (static_cast<uint32_t>(black) << BlackShift);
+    }
   } else if (added != nullptr) {
     for (int32_t j = 0; j < n; ++j) to[j] = from[j] + cellCounts(added[j]);
   } else if (removed != nullptr) {
     for (int32_t j = 0; j < n; ++j) to[j] = from[j] - cellCounts(removed[j]);
-  } else if (to != from) {
-    std::copy_n(from, n, to);
   }
 }
 
@@ -307,23 +310,28 @@ SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
   const int32_t n = shape.n;
   const int32_t reach = shape.reach;
   std::vector<uint32_t> columnCounts(2 * static_cast<std::size_t>(n), 0);
-  // Per column, the counts around row i, and around row i + 1.
-  uint32_t* columns = columnCounts.data();
-  uint32_t* nextColumns = columns + n;
+  uint32_t* const buffers[2] = {columnCounts.data(), columnCounts.data() + n};
   Prefix prefix(shape);
   Prefix nextPrefix(shape);
-  // The counts around row i from those around row i - 1.
-  const auto advance = [&](const uint32_t* from, uint32_t* to, int32_t i) {
+  // The counts around row i from those around row i - 1: the same ones when no row enters
+  // or leaves the window, else the other buffer, rewritten.
+  const auto advance = [&](const uint32_t* from, int32_t i) -> const uint32_t* {
     const char* removed = i - reach - 1 >= 0 ? grid.rowData(i - reach - 1) : nullptr;
     const char* added = i + reach < n ? grid.rowData(i + reach) : nullptr;
+    if (removed == nullptr && added == nullptr) return from;
+    uint32_t* to = from == buffers[0] ? buffers[1] : buffers[0];
     moveColumns(from, to, removed, added, n);
+    return to;
   };
-  for (int32_t i = 0; i <= reach; ++i) moveColumns(columns, columns, nullptr, grid.rowData(i), n);
+  for (int32_t i = 0; i <= reach; ++i)
+    moveColumns(buffers[0], buffers[0], nullptr, grid.rowData(i), n);
+  // Per column, the counts around row i, and around row i + 1.
+  const uint32_t* columns = buffers[0];
   SweepProgress progress;
   SweepOutcome outcome;
   for (int32_t i = 0; i < n; i += 2) {
     const bool pair = i + 1 < n;
-    if (pair) advance(columns, nextColumns, i + 1);
+    const uint32_t* nextColumns = pair ? advance(columns, i + 1) : columns;
     const bool scan = hasBlack(grid.rowData(i), n);
     const bool scanNext = pair && hasBlack(grid.rowData(i + 1), n);
     if (scan && scanNext) {
@@ -335,7 +343,7 @@ SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
     }
     if (scan && scanAndStop(grid, i, prefix, shape, progress, outcome)) return outcome;
     if (scanNext && scanAndStop(grid, i + 1, nextPrefix, shape, progress, outcome)) return outcome;
-    if (i + 2 < n) advance(nextColumns, columns, i + 2);
+    if (i + 2 < n) columns = advance(nextColumns, i + 2);
   }
   if (progress.firstBlackFault.row >= 0) return progress.firstBlackFault;
   outcome.nearPairs = static_cast<int64_t>(progress.blackCountSum / 2);
