@@ -79,32 +79,37 @@ SWEEP_INLINE void moveColumns(const uint32_t* from, uint32_t* to, const char* re
   }
 }
 
-/// Prefix sums of two rows' packed counts, out[k] = in[0] + ... + in[k]: two independent
-/// chains of adds run side by side. No half may pass 16 bits.
-SWEEP_INLINE void packedPrefixSums(const uint32_t* in, const uint32_t* nextIn, uint32_t* out,
-                                   uint32_t* nextOut, int32_t n) {
-  uint32_t running = 0;
-  uint32_t nextRunning = 0;
-  for (int32_t k = 0; k < n; ++k) {
-    running += in[k];
-    nextRunning += nextIn[k];
-    out[k] = running;
-    nextOut[k] = nextRunning;
+/// Prefix sums of packed counts, out[k] = in[0] + ... + in[k], as chains of scalar adds: the
+/// baseline way. No half may pass 16 bits. (A path may bring its own, with the same two
+/// operations.)
+struct ScalarSums {
+  /// The sums of one row.
+  SWEEP_INLINE static void one(const uint32_t* in, uint32_t* out, int32_t n) {
+    uint32_t running = 0;
+    for (int32_t k = 0; k < n; ++k) {
+      running += in[k];
+      out[k] = running;
+    }
   }
-}
 
-/// The same for one row.
-SWEEP_INLINE void packedPrefixSums(const uint32_t* in, uint32_t* out, int32_t n) {
-  uint32_t running = 0;
-  for (int32_t k = 0; k < n; ++k) {
-    running += in[k];
-    out[k] = running;
+  /// The sums of two rows: two independent chains run side by side.
+  SWEEP_INLINE static void two(const uint32_t* in, const uint32_t* nextIn, uint32_t* out,
+                               uint32_t* nextOut, int32_t n) {
+    uint32_t running = 0;
+    uint32_t nextRunning = 0;
+    for (int32_t k = 0; k < n; ++k) {
+      running += in[k];
+      nextRunning += nextIn[k];
+      out[k] = running;
+      nextOut[k] = nextRunning;
+    }
   }
-}
+};
 
 /// A row's prefix sums as one array of packed pairs, for windows small enough that they
 /// fit (SweepShape::prefixFitsHalves). Entry reach + 1 + k holds the counts of columns 0
 /// to k; the entries before hold 0, so that every window is one subtraction.
+template <class Sums>
 class PackedPrefix {
  public:
   explicit PackedPrefix(const SweepShape& shape)
@@ -112,13 +117,13 @@ class PackedPrefix {
 
   /// Sums the packed column counts along the row, both colours at once.
   SWEEP_INLINE void fill(const uint32_t* columns, const SweepShape& shape) {
-    packedPrefixSums(columns, sums(shape), shape.n);
+    Sums::one(columns, sums(shape), shape.n);
   }
 
   /// The same for two rows at once, this one and `next`.
   SWEEP_INLINE void fillPair(PackedPrefix& next, const uint32_t* columns,
                              const uint32_t* nextColumns, const SweepShape& shape) {
-    packedPrefixSums(columns, nextColumns, sums(shape), next.sums(shape), shape.n);
+    Sums::two(columns, nextColumns, sums(shape), next.sums(shape), shape.n);
   }
 
   /// Read access for the scan.
@@ -145,6 +150,7 @@ class PackedPrefix {
 /// A row's prefix sums as two arrays, one per colour, laid out as PackedPrefix's. Any
 /// window fits: the packed sums run only within blocks of columns, whose counts cannot
 /// pass a half, and each block's are then added to the counts before it.
+template <class Sums>
 class SplitPrefix {
  public:
   /// Columns per block: 64 times a column count of at most 1000 fits a half.
@@ -159,8 +165,8 @@ class SplitPrefix {
   /// arrays with each block's starting counts added.
   SWEEP_INLINE void fill(const uint32_t* columns, const SweepShape& shape) {
     for (int32_t first = 0; first < shape.n; first += BlockLength) {
-      packedPrefixSums(columns + first, withinBlock_.data() + first,
-                       std::min(BlockLength, shape.n - first));
+      Sums::one(columns + first, withinBlock_.data() + first,
+                std::min(BlockLength, shape.n - first));
     }
     spread(shape);
   }
@@ -169,8 +175,8 @@ class SplitPrefix {
   SWEEP_INLINE void fillPair(SplitPrefix& next, const uint32_t* columns,
                              const uint32_t* nextColumns, const SweepShape& shape) {
     for (int32_t first = 0; first < shape.n; first += BlockLength) {
-      packedPrefixSums(columns + first, nextColumns + first, withinBlock_.data() + first,
-                       next.withinBlock_.data() + first, std::min(BlockLength, shape.n - first));
+      Sums::two(columns + first, nextColumns + first, withinBlock_.data() + first,
+                next.withinBlock_.data() + first, std::min(BlockLength, shape.n - first));
     }
     spread(shape);
     next.spread(shape);
@@ -350,10 +356,12 @@ SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
   return outcome;
 }
 
-/// The sweep with the prefix layout that the window's size allows.
+/// The sweep with the prefix layout that the window's size allows, its row sums made by
+/// `Sums`.
+template <class Sums>
 SWEEP_INLINE SweepOutcome sweepGrid(const Grid& grid, const SweepShape& shape) {
-  return shape.prefixFitsHalves() ? sweep<PackedPrefix>(grid, shape)
-                                  : sweep<SplitPrefix>(grid, shape);
+  return shape.prefixFitsHalves() ? sweep<PackedPrefix<Sums>>(grid, shape)
+                                  : sweep<SplitPrefix<Sums>>(grid, shape);
 }
 
 }  // namespace sweep_kernels
