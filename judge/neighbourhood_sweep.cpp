@@ -29,10 +29,13 @@ SweepOutcome sweepPortable(const Grid& grid, const SweepShape& shape) {
 #if MREZOVNIK_AVX2_PATH
 /// Prefix sums of packed counts eight at a time, in 256-bit registers: each vector is summed
 /// within itself in three steps, then the total of the vectors before it is added. That
-/// total is the only chain from one vector to the next, one add long. These are called, not
-/// inlined: the shared loops that call them carry the baseline target until they are
-/// inlined into this path's entry, and an AVX2 function cannot be inlined into them.
+/// total is the only chain from one vector to the next, one add long. Each half is summed
+/// on its own, as 16-bit lanes, so that it wraps without carrying into the other. These are
+/// called, not inlined: the shared loops that call them carry the baseline target until
+/// they are inlined into this path's entry, and an AVX2 function cannot be inlined into them.
 struct Avx2Sums {
+  static constexpr bool HalvesWrap = true;
+
   /// The sums of one row.
   [[gnu::target("avx2")]] static void one(const uint32_t* in, uint32_t* out, int32_t n) {
     __m256i before = _mm256_setzero_si256();
@@ -40,17 +43,19 @@ struct Avx2Sums {
     int32_t k = 0;
     for (; k + 8 <= n; k += 8) {
       __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + k));
-      x = _mm256_add_epi32(x, _mm256_slli_si256(x, 4));
-      x = _mm256_add_epi32(x, _mm256_slli_si256(x, 8));
+      x = _mm256_add_epi16(x, _mm256_slli_si256(x, 4));
+      x = _mm256_add_epi16(x, _mm256_slli_si256(x, 8));
       // Each 128-bit half is summed; the upper half also takes the lower half's total.
       const __m256i halfTotals = _mm256_shuffle_epi32(x, 0xff);
-      x = _mm256_add_epi32(x, _mm256_permute2x128_si256(halfTotals, halfTotals, 0x08));
-      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + k), _mm256_add_epi32(x, before));
-      before = _mm256_add_epi32(before, _mm256_permutevar8x32_epi32(x, lastLane));
+      x = _mm256_add_epi16(x, _mm256_permute2x128_si256(halfTotals, halfTotals, 0x08));
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + k), _mm256_add_epi16(x, before));
+      before = _mm256_add_epi16(before, _mm256_permutevar8x32_epi32(x, lastLane));
     }
     auto running = static_cast<uint32_t>(_mm256_cvtsi256_si32(before));
     for (; k < n; ++k) {
-      running += in[k];
+      const uint32_t white = (running + in[k]) & 0xffff;
+      const uint32_t black = ((running >> 16) + (in[k] >> 16)) & 0xffff;
+      running = white | black << 16;
       out[k] = running;
     }
   }

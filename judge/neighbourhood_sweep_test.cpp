@@ -8,7 +8,9 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/support/brute_force.h"
 #include "tests/support/records.h"
+#include "tests/support/verdict.h"
 
 namespace {
 
@@ -56,6 +58,35 @@ TEST(NeighbourhoodSweep, EveryPathGivesTheSameOutcome) {
   }
   EXPECT_GT(faults, 100);
   EXPECT_LT(faults, 500);
+}
+
+// Where a row's sums pass 16 bits a half but every window still fits, a path may let each
+// half wrap: sparse grids (nearly all white, so the white sums are largest) against the
+// brute-force count, and dense ones against every path, at radii either side of where the
+// windows stop fitting.
+TEST(NeighbourhoodSweep, RowSumsPastSixteenBitsAHalfCountExactly) {
+  std::mt19937 random(34);
+  auto pick = [&](int32_t low, int32_t high) {
+    return std::uniform_int_distribution<int32_t>(low, high)(random);
+  };
+  for (const int32_t n : {600, 1000}) {
+    for (const int32_t d : {32, 33, 100, 127, 128}) {
+      const int32_t full = (2 * d + 1) * (2 * d + 1) - 1;
+      Rows sparse(n, std::string(n, '.'));
+      for (int k = 0; k < 40; ++k) sparse[pick(0, n - 1)][pick(0, n - 1)] = "#R"[k % 2];
+      const int32_t b = pick(full / 2, full);
+      const int32_t c = pick(0, 2);
+      EXPECT_EQ(checkVerdict(testCaseOf(sparse, d, b, std::max(c, 1)), gridOf(sparse)),
+                bruteForceVerdict(sparse, sparse, d, b, std::max(c, 1)))
+          << "sparse n " << n << " d " << d;
+      Rows dense(n, std::string(n, '.'));
+      for (auto& row : dense) {
+        for (char& cell : row) cell = ".#R"[pick(0, 2)];
+      }
+      const std::string verdict = checkVerdict(testCaseOf(dense, d, 1, full), gridOf(dense));
+      EXPECT_TRUE(verdict.starts_with("ok ")) << verdict << " dense n " << n << " d " << d;
+    }
+  }
 }
 
 }  // namespace

@@ -27,9 +27,10 @@ inline constexpr char Black = '#';
 inline constexpr char White = '.';
 
 // A pair of counts is packed into one 32-bit word, white in the low half and black in the
-// high half, so that one add serves both colours. A half holds at most 65535: a column
-// count is at most n <= 1000, and a row's prefix sums stay below that bound only while
-// n times the window's side does.
+// high half, so that one add serves both colours. A column count is at most n <= 1000, so
+// it fits a half. A row's prefix sums fit their halves while n times the window's side is
+// at most 65535; where a path sums each half on its own, wrapping at 2^16 (Sums::HalvesWrap),
+// it is enough that every window's count fits, that is the side squared.
 inline constexpr int BlackShift = 16;
 inline constexpr uint32_t HalfMask = 0xffff;
 
@@ -46,9 +47,12 @@ struct SweepShape {
   int32_t b;
   int32_t c;
 
-  /// Whether a row's packed prefix sums fit their halves: n times the window's side is at
-  /// most 65535.
-  bool prefixFitsHalves() const { return n * std::min(2 * reach + 1, n) <= int32_t{HalfMask}; }
+  /// The side of the largest window, clipped to the grid.
+  int32_t windowSide() const { return std::min(2 * reach + 1, n); }
+  /// Whether a row's packed prefix sums fit their halves.
+  bool rowSumsFitHalves() const { return n * windowSide() <= int32_t{HalfMask}; }
+  /// Whether every window's packed counts fit their halves.
+  bool windowsFitHalves() const { return windowSide() * windowSide() <= int32_t{HalfMask}; }
 };
 
 /// What the scan of one row found.
@@ -83,6 +87,9 @@ SWEEP_INLINE void moveColumns(const uint32_t* from, uint32_t* to, const char* re
 /// baseline way. No half may pass 16 bits. (A path may bring its own, with the same two
 /// operations.)
 struct ScalarSums {
+  /// Whether each half is summed on its own, wrapping at 2^16.
+  static constexpr bool HalvesWrap = false;
+
   /// The sums of one row.
   SWEEP_INLINE static void one(const uint32_t* in, uint32_t* out, int32_t n) {
     uint32_t running = 0;
@@ -107,9 +114,9 @@ struct ScalarSums {
 };
 
 /// A row's prefix sums as one array of packed pairs, for windows small enough that they
-/// fit (SweepShape::prefixFitsHalves). Entry reach + 1 + k holds the counts of columns 0
+/// fit (see sweepGrid). Entry reach + 1 + k holds the counts of columns 0
 /// to k; the entries before hold 0, so that every window is one subtraction.
-template <class Sums>
+template <class Sums, bool HalvesWrap>
 class PackedPrefix {
  public:
   explicit PackedPrefix(const SweepShape& shape)
@@ -133,9 +140,14 @@ class PackedPrefix {
     SWEEP_LEAF int32_t whites(int32_t end, int32_t start) const {
       return static_cast<int32_t>((sums[end] - sums[start]) & HalfMask);
     }
-    /// The black cells between them.
+    /// The black cells between them. Where the halves wrap, each is subtracted on its own.
     SWEEP_LEAF int32_t blacks(int32_t end, int32_t start) const {
-      return static_cast<int32_t>((sums[end] - sums[start]) >> BlackShift);
+      if constexpr (HalvesWrap) {
+        return static_cast<int32_t>(((sums[end] >> BlackShift) - (sums[start] >> BlackShift)) &
+                                    HalfMask);
+      } else {
+        return static_cast<int32_t>((sums[end] - sums[start]) >> BlackShift);
+      }
     }
   };
   View view() const { return {sums_.data()}; }
@@ -308,27 +320,53 @@ SWEEP_INLINE bool scanAndStop(const Grid& grid, int32_t i, const Prefix& prefix,
 
 /// The counting phase as one row-major sweep, two rows at a time. For the rows within
 /// distance d of a row it keeps, per column, the packed white and black counts, then sums
-/// them along the row; the two rows' sums run side by side. A row without a black cell is
-/// not scanned. White-count faults end the sweep; the first black-count fault is kept
-/// until the sweep has found no white-count fault.
+/// them along the row; two rows' sums run side by side. Counts that no row has entered or
+/// left since they were last summed are not summed again. A row without a black cell is not
+/// scanned. White-count faults end the sweep; the first black-count fault is kept until the
+/// sweep has found no white-count fault.
 template <class Prefix>
 SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
   const int32_t n = shape.n;
   const int32_t reach = shape.reach;
   std::vector<uint32_t> columnCounts(2 * static_cast<std::size_t>(n), 0);
+  // Two buffers of column counts, each with the generation of the counts it holds: a new
+  // generation each time a row enters or leaves the window.
   uint32_t* const buffers[2] = {columnCounts.data(), columnCounts.data() + n};
-  Prefix prefix(shape);
-  Prefix nextPrefix(shape);
+  int64_t generations[2] = {0, -1};
+  int64_t latest = 0;
+  const auto generationOf = [&](const uint32_t* columns) {
+    return generations[columns == buffers[0] ? 0 : 1];
+  };
   // The counts around row i from those around row i - 1: the same ones when no row enters
   // or leaves the window, else the other buffer, rewritten.
   const auto advance = [&](const uint32_t* from, int32_t i) -> const uint32_t* {
     const char* removed = i - reach - 1 >= 0 ? grid.rowData(i - reach - 1) : nullptr;
     const char* added = i + reach < n ? grid.rowData(i + reach) : nullptr;
     if (removed == nullptr && added == nullptr) return from;
-    uint32_t* to = from == buffers[0] ? buffers[1] : buffers[0];
-    moveColumns(from, to, removed, added, n);
-    return to;
+    const int other = from == buffers[0] ? 1 : 0;
+    moveColumns(from, buffers[other], removed, added, n);
+    generations[other] = ++latest;
+    return buffers[other];
   };
+  // Two sets of row sums, each with the generation of the counts it sums.
+  Prefix sums[2] = {Prefix(shape), Prefix(shape)};
+  int64_t summed[2] = {-1, -1};
+  const auto slotOf = [&](int64_t generation) {
+    return summed[0] == generation ? 0 : summed[1] == generation ? 1 : -1;
+  };
+  // The sums of the given counts, summed now unless a set holds them; a new sum leaves the
+  // set `keep` alone.
+  const auto sumsOf = [&](const uint32_t* columns, int keep) -> const Prefix& {
+    const int64_t generation = generationOf(columns);
+    int slot = slotOf(generation);
+    if (slot < 0) {
+      slot = keep == 0 ? 1 : 0;
+      sums[slot].fill(columns, shape);
+      summed[slot] = generation;
+    }
+    return sums[slot];
+  };
+
   for (int32_t i = 0; i <= reach; ++i)
     moveColumns(buffers[0], buffers[0], nullptr, grid.rowData(i), n);
   // Per column, the counts around row i, and around row i + 1.
@@ -340,15 +378,22 @@ SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
     const uint32_t* nextColumns = pair ? advance(columns, i + 1) : columns;
     const bool scan = hasBlack(grid.rowData(i), n);
     const bool scanNext = pair && hasBlack(grid.rowData(i + 1), n);
-    if (scan && scanNext) {
-      prefix.fillPair(nextPrefix, columns, nextColumns, shape);
-    } else if (scan) {
-      prefix.fill(columns, shape);
-    } else if (scanNext) {
-      nextPrefix.fill(nextColumns, shape);
+    const int64_t generation = generationOf(columns);
+    const int64_t nextGeneration = generationOf(nextColumns);
+    if (scan && scanNext && generation != nextGeneration && slotOf(generation) < 0 &&
+        slotOf(nextGeneration) < 0) {
+      sums[0].fillPair(sums[1], columns, nextColumns, shape);
+      summed[0] = generation;
+      summed[1] = nextGeneration;
     }
-    if (scan && scanAndStop(grid, i, prefix, shape, progress, outcome)) return outcome;
-    if (scanNext && scanAndStop(grid, i + 1, nextPrefix, shape, progress, outcome)) return outcome;
+    if (scan &&
+        scanAndStop(grid, i, sumsOf(columns, slotOf(nextGeneration)), shape, progress, outcome)) {
+      return outcome;
+    }
+    if (scanNext && scanAndStop(grid, i + 1, sumsOf(nextColumns, slotOf(generation)), shape,
+                                progress, outcome)) {
+      return outcome;
+    }
     if (i + 2 < n) columns = advance(nextColumns, i + 2);
   }
   if (progress.firstBlackFault.row >= 0) return progress.firstBlackFault;
@@ -357,11 +402,15 @@ SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
 }
 
 /// The sweep with the prefix layout that the window's size allows, its row sums made by
-/// `Sums`.
+/// `Sums`: packed sums where they fit their halves, or where the halves may wrap and every
+/// window fits; else sums in blocks.
 template <class Sums>
 SWEEP_INLINE SweepOutcome sweepGrid(const Grid& grid, const SweepShape& shape) {
-  return shape.prefixFitsHalves() ? sweep<PackedPrefix<Sums>>(grid, shape)
-                                  : sweep<SplitPrefix<Sums>>(grid, shape);
+  if (shape.rowSumsFitHalves()) return sweep<PackedPrefix<Sums, false>>(grid, shape);
+  if constexpr (Sums::HalvesWrap) {
+    if (shape.windowsFitHalves()) return sweep<PackedPrefix<Sums, true>>(grid, shape);
+  }
+  return sweep<SplitPrefix<Sums>>(grid, shape);
 }
 
 }  // namespace sweep_kernels
