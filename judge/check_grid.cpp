@@ -4,6 +4,13 @@
 
 #include "textio/message.h"
 
+// The row loops are inlined into each path's entry, so that each is built for that path.
+#if defined(__GNUC__)
+#define ROW_INLINE [[gnu::always_inline]] inline
+#else
+#define ROW_INLINE inline
+#endif
+
 namespace {
 
 constexpr char Red = 'R';
@@ -12,13 +19,13 @@ constexpr char White = '.';
 
 /// A byte mask: 0xff where the condition holds, 0 where it does not. Written with masks,
 /// the per-cell tests below compile to branch-free vector code.
-inline uint8_t byteMask(bool condition) {
+ROW_INLINE uint8_t byteMask(bool condition) {
   return static_cast<uint8_t>(-static_cast<int>(condition));
 }
 
 /// 0xff when a candidate character may stand where the input cell has `code`: red stays
 /// red, black stays black, white stays white or turns black; 0 otherwise.
-inline uint8_t allowedMask(uint8_t code, char out) {
+ROW_INLINE uint8_t allowedMask(uint8_t code, char out) {
   const uint8_t isBlack = byteMask(out == Black);
   return (byteMask(code == PackedGrid::RedCode) & byteMask(out == Red)) |
          (byteMask(code == PackedGrid::BlackCode) & isBlack) |
@@ -27,7 +34,7 @@ inline uint8_t allowedMask(uint8_t code, char out) {
 
 /// Whether every cell of a padded candidate row is allowed by the input row's codes: byte t
 /// of the codes holds the cells t, S + t, 2S + t and 3S + t (S being `runLength`).
-bool rowIsAllowed(const uint8_t* codes, const char* candidate, int32_t runLength) {
+ROW_INLINE bool rowIsAllowed(const uint8_t* codes, const char* candidate, int32_t runLength) {
   const char* run1 = candidate + runLength;
   const char* run2 = run1 + runLength;
   const char* run3 = run2 + runLength;
@@ -66,11 +73,45 @@ std::string cellFault(int32_t row, int32_t column, char in, char out) {
   return {};
 }
 
-/// Comparison phase: false, with the message of the first faulty cell in row-major order.
-bool compareCells(const PackedGrid& input, const Grid& candidate, std::string& message) {
+/// The first row from row `first` on that holds a cell the input row refuses, or n.
+ROW_INLINE int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t first) {
   const int32_t n = input.size();
-  for (int32_t i = 0; i < n; ++i) {
-    if (rowIsAllowed(input.rowCodes(i), candidate.rowData(i), input.rowBytes())) continue;
+  int32_t i = first;
+  while (i < n && rowIsAllowed(input.rowCodes(i), candidate.rowData(i), input.rowBytes())) ++i;
+  return i;
+}
+
+/// firstRefusedRow built for the baseline processor.
+int32_t firstRefusedRowPortable(const PackedGrid& input, const Grid& candidate, int32_t first) {
+  return firstRefusedRow(input, candidate, first);
+}
+
+#if MREZOVNIK_AVX2_PATH
+/// firstRefusedRow built for AVX2.
+[[gnu::target("avx2")]] int32_t firstRefusedRowAvx2(const PackedGrid& input, const Grid& candidate,
+                                                    int32_t first) {
+  return firstRefusedRow(input, candidate, first);
+}
+#endif
+
+/// firstRefusedRow on the given path.
+int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t first,
+                        CountingPath path) {
+#if MREZOVNIK_AVX2_PATH
+  if (path == CountingPath::Avx2 && canRunCountingPath(path)) {
+    return firstRefusedRowAvx2(input, candidate, first);
+  }
+#endif
+  static_cast<void>(path);
+  return firstRefusedRowPortable(input, candidate, first);
+}
+
+/// Comparison phase: false, with the message of the first faulty cell in row-major order.
+bool compareCells(const PackedGrid& input, const Grid& candidate, std::string& message,
+                  CountingPath path) {
+  const int32_t n = input.size();
+  for (int32_t i = firstRefusedRow(input, candidate, 0, path); i < n;
+       i = firstRefusedRow(input, candidate, i + 1, path)) {
     for (int32_t j = 0; j < n; ++j) {
       std::string fault = cellFault(i, j, input.cell(i, j), candidate.rowData(i)[j]);
       if (!fault.empty()) {
@@ -108,7 +149,7 @@ bool countNeighbourhoods(const TestCase& testCase, const Grid& candidate, std::s
 
 bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& message,
                int64_t& nearPairs, CountingPath path) {
-  return compareCells(testCase.grid, candidate, message) &&
+  return compareCells(testCase.grid, candidate, message, path) &&
          countNeighbourhoods(testCase, candidate, message, nearPairs, path);
 }
 

@@ -5,7 +5,7 @@
 
 #include "taskinput/test_case.h"
 
-/// The machine code that the counting phase runs: the same source, built for the baseline
+/// The machine code that the grid check runs: the same source, built for the baseline
 /// processor or for a wider vector unit that is chosen only where the processor has it.
 enum class CountingPath {
   /// Baseline instructions; runs everywhere.
@@ -13,6 +13,18 @@ enum class CountingPath {
   /// 256-bit vector instructions (x86-64 with AVX2).
   Avx2,
 };
+
+// The AVX2 path is built where the compiler can build a function for AVX2 and the program
+// can ask the processor for it. Windows is left out: its ABI does not align the stack for
+// 256-bit spills.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
+#define MREZOVNIK_AVX2_PATH 1
+#else
+#define MREZOVNIK_AVX2_PATH 0
+#endif
+
+/// Whether this machine can run a path.
+bool canRunCountingPath(CountingPath path);
 
 /// The paths that this machine can run, the portable one first.
 std::vector<CountingPath> availableCountingPaths();
