@@ -4,13 +4,6 @@
 
 #include "textio/message.h"
 
-// The row loops are inlined into each path's entry, so that each is built for that path.
-#if defined(__GNUC__)
-#define ROW_INLINE [[gnu::always_inline]] inline
-#else
-#define ROW_INLINE inline
-#endif
-
 namespace {
 
 constexpr char Red = 'R';
@@ -19,13 +12,13 @@ constexpr char White = '.';
 
 /// A byte mask: 0xff where the condition holds, 0 where it does not. Written with masks,
 /// the per-cell tests below compile to branch-free vector code.
-ROW_INLINE uint8_t byteMask(bool condition) {
+MREZOVNIK_PATH_INLINE uint8_t byteMask(bool condition) {
   return static_cast<uint8_t>(-static_cast<int>(condition));
 }
 
 /// 0xff when a candidate character may stand where the input cell has `code`: red stays
 /// red, black stays black, white stays white or turns black; 0 otherwise.
-ROW_INLINE uint8_t allowedMask(uint8_t code, char out) {
+MREZOVNIK_PATH_INLINE uint8_t allowedMask(uint8_t code, char out) {
   const uint8_t isBlack = byteMask(out == Black);
   return (byteMask(code == PackedGrid::RedCode) & byteMask(out == Red)) |
          (byteMask(code == PackedGrid::BlackCode) & isBlack) |
@@ -34,7 +27,8 @@ ROW_INLINE uint8_t allowedMask(uint8_t code, char out) {
 
 /// Whether every cell of a padded candidate row is allowed by the input row's codes: byte t
 /// of the codes holds the cells t, S + t, 2S + t and 3S + t (S being `runLength`).
-ROW_INLINE bool rowIsAllowed(const uint8_t* codes, const char* candidate, int32_t runLength) {
+MREZOVNIK_PATH_INLINE bool rowIsAllowed(const uint8_t* codes, const char* candidate,
+                                        int32_t runLength) {
   const char* run1 = candidate + runLength;
   const char* run2 = run1 + runLength;
   const char* run3 = run2 + runLength;
@@ -74,7 +68,8 @@ std::string cellFault(int32_t row, int32_t column, char in, char out) {
 }
 
 /// The first row from row `first` on that holds a cell the input row refuses, or n.
-ROW_INLINE int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t first) {
+MREZOVNIK_PATH_INLINE int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate,
+                                              int32_t first) {
   const int32_t n = input.size();
   int32_t i = first;
   while (i < n && rowIsAllowed(input.rowCodes(i), candidate.rowData(i), input.rowBytes())) ++i;

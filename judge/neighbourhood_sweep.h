@@ -23,6 +23,14 @@ enum class CountingPath {
 #define MREZOVNIK_AVX2_PATH 0
 #endif
 
+// Marks the loops that are inlined into each path's entry, so that each is built for that
+// path.
+#if defined(__GNUC__)
+#define MREZOVNIK_PATH_INLINE [[gnu::always_inline]] inline
+#else
+#define MREZOVNIK_PATH_INLINE inline
+#endif
+
 /// Whether this machine can run a path.
 bool canRunCountingPath(CountingPath path);
 

@@ -12,15 +12,6 @@
 #include "judge/neighbourhood_sweep.h"
 #include "taskinput/test_case.h"
 
-// SWEEP_INLINE marks the loops, SWEEP_LEAF the small helpers inside them.
-#if defined(__GNUC__)
-#define SWEEP_INLINE [[gnu::always_inline]] inline
-#define SWEEP_LEAF [[gnu::always_inline]] inline
-#else
-#define SWEEP_INLINE inline
-#define SWEEP_LEAF inline
-#endif
-
 namespace sweep_kernels {
 
 inline constexpr char Black = '#';
@@ -35,7 +26,7 @@ inline constexpr int BlackShift = 16;
 inline constexpr uint32_t HalfMask = 0xffff;
 
 /// The packed counts of one cell: a white or a black cell counts 1 in its half.
-SWEEP_LEAF uint32_t cellCounts(char cell) {
+MREZOVNIK_PATH_INLINE uint32_t cellCounts(char cell) {
   return static_cast<uint32_t>(cell == White) | static_cast<uint32_t>(cell == Black) << BlackShift;
 }
 
@@ -67,8 +58,8 @@ struct RowTotals {
 
 /// `to` becomes the packed column counts `from` with row `removed` taken out and row
 /// `added` put in; one of them may be null, and `to` may be `from`.
-SWEEP_INLINE void moveColumns(const uint32_t* from, uint32_t* to, const char* removed,
-                              const char* added, int32_t n) {
+MREZOVNIK_PATH_INLINE void moveColumns(const uint32_t* from, uint32_t* to, const char* removed,
+                                       const char* added, int32_t n) {
   if (removed != nullptr && added != nullptr) {
     // Each half changes by -1, 0 or 1; the changes are found on the bytes, then widened.
     for (int32_t j = 0; j < n; ++j) {
@@ -91,7 +82,7 @@ struct ScalarSums {
   static constexpr bool HalvesWrap = false;
 
   /// The sums of one row.
-  SWEEP_INLINE static void one(const uint32_t* in, uint32_t* out, int32_t n) {
+  MREZOVNIK_PATH_INLINE static void one(const uint32_t* in, uint32_t* out, int32_t n) {
     uint32_t running = 0;
     for (int32_t k = 0; k < n; ++k) {
       running += in[k];
@@ -100,8 +91,8 @@ struct ScalarSums {
   }
 
   /// The sums of two rows: two independent chains run side by side.
-  SWEEP_INLINE static void two(const uint32_t* in, const uint32_t* nextIn, uint32_t* out,
-                               uint32_t* nextOut, int32_t n) {
+  MREZOVNIK_PATH_INLINE static void two(const uint32_t* in, const uint32_t* nextIn, uint32_t* out,
+                                        uint32_t* nextOut, int32_t n) {
     uint32_t running = 0;
     uint32_t nextRunning = 0;
     for (int32_t k = 0; k < n; ++k) {
@@ -123,13 +114,13 @@ class PackedPrefix {
       : sums_(static_cast<std::size_t>(shape.n) + shape.reach + 1, 0) {}
 
   /// Sums the packed column counts along the row, both colours at once.
-  SWEEP_INLINE void fill(const uint32_t* columns, const SweepShape& shape) {
+  MREZOVNIK_PATH_INLINE void fill(const uint32_t* columns, const SweepShape& shape) {
     Sums::one(columns, sums(shape), shape.n);
   }
 
   /// The same for two rows at once, this one and `next`.
-  SWEEP_INLINE void fillPair(PackedPrefix& next, const uint32_t* columns,
-                             const uint32_t* nextColumns, const SweepShape& shape) {
+  MREZOVNIK_PATH_INLINE void fillPair(PackedPrefix& next, const uint32_t* columns,
+                                      const uint32_t* nextColumns, const SweepShape& shape) {
     Sums::two(columns, nextColumns, sums(shape), next.sums(shape), shape.n);
   }
 
@@ -137,11 +128,11 @@ class PackedPrefix {
   struct View {
     const uint32_t* sums;
     /// The white cells between prefix entries `start` and `end`.
-    SWEEP_LEAF int32_t whites(int32_t end, int32_t start) const {
+    MREZOVNIK_PATH_INLINE int32_t whites(int32_t end, int32_t start) const {
       return static_cast<int32_t>((sums[end] - sums[start]) & HalfMask);
     }
     /// The black cells between them. Where the halves wrap, each is subtracted on its own.
-    SWEEP_LEAF int32_t blacks(int32_t end, int32_t start) const {
+    MREZOVNIK_PATH_INLINE int32_t blacks(int32_t end, int32_t start) const {
       if constexpr (HalvesWrap) {
         return static_cast<int32_t>(((sums[end] >> BlackShift) - (sums[start] >> BlackShift)) &
                                     HalfMask);
@@ -175,7 +166,7 @@ class SplitPrefix {
 
   /// Sums the packed column counts within each block, then spreads them into the two
   /// arrays with each block's starting counts added.
-  SWEEP_INLINE void fill(const uint32_t* columns, const SweepShape& shape) {
+  MREZOVNIK_PATH_INLINE void fill(const uint32_t* columns, const SweepShape& shape) {
     for (int32_t first = 0; first < shape.n; first += BlockLength) {
       Sums::one(columns + first, withinBlock_.data() + first,
                 std::min(BlockLength, shape.n - first));
@@ -184,8 +175,8 @@ class SplitPrefix {
   }
 
   /// The same for two rows at once, this one and `next`.
-  SWEEP_INLINE void fillPair(SplitPrefix& next, const uint32_t* columns,
-                             const uint32_t* nextColumns, const SweepShape& shape) {
+  MREZOVNIK_PATH_INLINE void fillPair(SplitPrefix& next, const uint32_t* columns,
+                                      const uint32_t* nextColumns, const SweepShape& shape) {
     for (int32_t first = 0; first < shape.n; first += BlockLength) {
       Sums::two(columns + first, nextColumns + first, withinBlock_.data() + first,
                 next.withinBlock_.data() + first, std::min(BlockLength, shape.n - first));
@@ -199,11 +190,11 @@ class SplitPrefix {
     const int32_t* white;
     const int32_t* black;
     /// The white cells between prefix entries `start` and `end`.
-    SWEEP_LEAF int32_t whites(int32_t end, int32_t start) const {
+    MREZOVNIK_PATH_INLINE int32_t whites(int32_t end, int32_t start) const {
       return white[end] - white[start];
     }
     /// The black cells between them.
-    SWEEP_LEAF int32_t blacks(int32_t end, int32_t start) const {
+    MREZOVNIK_PATH_INLINE int32_t blacks(int32_t end, int32_t start) const {
       return black[end] - black[start];
     }
   };
@@ -211,7 +202,7 @@ class SplitPrefix {
 
  private:
   /// Spreads the sums within blocks into the two arrays, adding each block's starting counts.
-  SWEEP_INLINE void spread(const SweepShape& shape) {
+  MREZOVNIK_PATH_INLINE void spread(const SweepShape& shape) {
     const int32_t n = shape.n;
     const uint32_t* withinBlock = withinBlock_.data();
     int32_t* white = white_.data() + shape.reach + 1;
@@ -238,8 +229,8 @@ class SplitPrefix {
 /// from prefix entry j to entry `end + j`, or to entry `end` where the windows all end at
 /// the row's end.
 template <bool WindowEndFixed, class View>
-SWEEP_INLINE void scanColumns(const char* row, View view, int32_t end, int32_t first, int32_t last,
-                              const SweepShape& shape, RowTotals& totals) {
+MREZOVNIK_PATH_INLINE void scanColumns(const char* row, View view, int32_t end, int32_t first,
+                                       int32_t last, const SweepShape& shape, RowTotals& totals) {
   const int32_t b = shape.b;
   const int32_t c = shape.c;
   int32_t whiteFault = 0;
@@ -261,7 +252,7 @@ SWEEP_INLINE void scanColumns(const char* row, View view, int32_t end, int32_t f
 
 /// Tests the thresholds of every black cell of a row and sums their black counts.
 template <class View>
-SWEEP_INLINE RowTotals scanRow(const char* row, View view, const SweepShape& shape) {
+MREZOVNIK_PATH_INLINE RowTotals scanRow(const char* row, View view, const SweepShape& shape) {
   const int32_t n = shape.n;
   const int32_t reach = shape.reach;
   const int32_t rightEdge = n - reach;
@@ -289,7 +280,7 @@ SweepOutcome findFault(const char* row, int32_t i, View view, const SweepShape& 
 }
 
 /// Whether a row holds a black cell; a row without one needs no scan.
-SWEEP_LEAF bool hasBlack(const char* row, int32_t n) {
+MREZOVNIK_PATH_INLINE bool hasBlack(const char* row, int32_t n) {
   return std::memchr(row, Black, static_cast<std::size_t>(n)) != nullptr;
 }
 
@@ -301,9 +292,9 @@ struct SweepProgress {
 
 /// Scans row i; true, with the outcome, when a white-count fault ends the sweep there.
 template <class Prefix>
-SWEEP_INLINE bool scanAndStop(const Grid& grid, int32_t i, const Prefix& prefix,
-                              const SweepShape& shape, SweepProgress& progress,
-                              SweepOutcome& outcome) {
+MREZOVNIK_PATH_INLINE bool scanAndStop(const Grid& grid, int32_t i, const Prefix& prefix,
+                                       const SweepShape& shape, SweepProgress& progress,
+                                       SweepOutcome& outcome) {
   const char* row = grid.rowData(i);
   const RowTotals totals = scanRow(row, prefix.view(), shape);
   if (totals.whiteFault) {
@@ -325,7 +316,7 @@ SWEEP_INLINE bool scanAndStop(const Grid& grid, int32_t i, const Prefix& prefix,
 /// scanned. White-count faults end the sweep; the first black-count fault is kept until the
 /// sweep has found no white-count fault.
 template <class Prefix>
-SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
+MREZOVNIK_PATH_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
   const int32_t n = shape.n;
   const int32_t reach = shape.reach;
   std::vector<uint32_t> columnCounts(2 * static_cast<std::size_t>(n), 0);
@@ -405,7 +396,7 @@ SWEEP_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
 /// `Sums`: packed sums where they fit their halves, or where the halves may wrap and every
 /// window fits; else sums in blocks.
 template <class Sums>
-SWEEP_INLINE SweepOutcome sweepGrid(const Grid& grid, const SweepShape& shape) {
+MREZOVNIK_PATH_INLINE SweepOutcome sweepGrid(const Grid& grid, const SweepShape& shape) {
   if (shape.rowSumsFitHalves()) return sweep<PackedPrefix<Sums, false>>(grid, shape);
   if constexpr (Sums::HalvesWrap) {
     if (shape.windowsFitHalves()) return sweep<PackedPrefix<Sums, true>>(grid, shape);
