@@ -67,32 +67,6 @@ struct Avx2Sums {
 
 }  // namespace
 
-bool canRunCountingPath(CountingPath path) {
-  switch (path) {
-    case CountingPath::Portable:
-      return true;
-    case CountingPath::Avx2:
-#if MREZOVNIK_AVX2_PATH
-      return __builtin_cpu_supports("avx2") != 0;
-#else
-      return false;
-#endif
-  }
-  return false;
-}
-
-std::vector<CountingPath> availableCountingPaths() {
-  std::vector<CountingPath> paths;
-  for (const CountingPath path : {CountingPath::Portable, CountingPath::Avx2}) {
-    if (canRunCountingPath(path)) paths.push_back(path);
-  }
-  return paths;
-}
-
-CountingPath fastestCountingPath() {
-  return canRunCountingPath(CountingPath::Avx2) ? CountingPath::Avx2 : CountingPath::Portable;
-}
-
 SweepOutcome sweepNeighbourhoods(const TestCase& testCase, const Grid& candidate,
                                  CountingPath path) {
   const SweepShape shape{testCase.n, std::min(testCase.d, testCase.n - 1), testCase.b, testCase.c};
