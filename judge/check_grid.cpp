@@ -1,7 +1,9 @@
 #include "judge/check_grid.h"
 
+#include <bit>
 #include <string>
 
+#include "taskinput/cell_bits.h"
 #include "textio/message.h"
 
 namespace {
@@ -10,36 +12,72 @@ constexpr char Red = 'R';
 constexpr char Black = '#';
 constexpr char White = '.';
 
-/// A byte mask: 0xff where the condition holds, 0 where it does not. Written with masks,
-/// the per-cell tests below compile to branch-free vector code.
-MREZOVNIK_PATH_INLINE uint8_t byteMask(bool condition) {
-  return static_cast<uint8_t>(-static_cast<int>(condition));
-}
-
-/// 0xff when a candidate character may stand where the input cell has `code`: red stays
-/// red, black stays black, white stays white or turns black; 0 otherwise.
-MREZOVNIK_PATH_INLINE uint8_t allowedMask(uint8_t code, char out) {
-  const uint8_t isBlack = byteMask(out == Black);
-  return (byteMask(code == PackedGrid::RedCode) & byteMask(out == Red)) |
-         (byteMask(code == PackedGrid::BlackCode) & isBlack) |
-         (byteMask(code == PackedGrid::WhiteCode) & (byteMask(out == White) | isBlack));
-}
-
-/// Whether every cell of a padded candidate row is allowed by the input row's codes: byte t
-/// of the codes holds the cells t, S + t, 2S + t and 3S + t (S being `runLength`).
-MREZOVNIK_PATH_INLINE bool rowIsAllowed(const uint8_t* codes, const char* candidate,
-                                        int32_t runLength) {
-  const char* run1 = candidate + runLength;
-  const char* run2 = run1 + runLength;
-  const char* run3 = run2 + runLength;
-  uint8_t allowed = 0xff;
-  for (int32_t t = 0; t < runLength; ++t) {
-    const uint8_t packed = codes[t];
-    allowed &= allowedMask(packed & 3, candidate[t]) & allowedMask((packed >> 2) & 3, run1[t]) &
-               allowedMask((packed >> 4) & 3, run2[t]) & allowedMask(packed >> 6, run3[t]);
+/// Whether every cell of a padded candidate row is allowed by row i of the input: red stays
+/// red, black stays black, white stays white or turns black. `Words` gives a word's cell
+/// masks, counts bits and tells where the candidate's red cells differ from the input's
+/// colours at its non-white cells.
+template <class Words>
+MREZOVNIK_PATH_INLINE bool rowIsAllowed(const PackedGrid& input, int32_t i, const char* row,
+                                        const Words& words) {
+  const uint64_t* nonWhite = input.nonWhiteWords(i);
+  const uint64_t* colours = input.colourWords();
+  uint64_t position = input.firstColourOfRow(i);
+  uint64_t refused = 0;
+  for (int32_t w = 0; w < input.wordsPerRow(); ++w) {
+    const cell_bits::CellMasks out = words.masks(PackedGrid::wordCells(row, w));
+    const int count = words.count(nonWhite[w]);
+    refused |= ~(out.red | out.black | out.white) | (out.red & ~nonWhite[w]) |
+               (out.white & nonWhite[w]) |
+               words.colourMismatch(out.red, nonWhite[w], colourBitsAt(colours, position), count);
+    position += static_cast<uint64_t>(count);
   }
-  return allowed == 0xff;
+  return refused == 0;
 }
+
+/// The word steps of the baseline processor, for rows of cell characters alone.
+struct PortableWords {
+  const cell_bits::ByteTables& tables = cell_bits::byteTables();
+
+  MREZOVNIK_PATH_INLINE static cell_bits::CellMasks masks(const char* cells) {
+    return cell_bits::masksOfCellCharacters(cells);
+  }
+  MREZOVNIK_PATH_INLINE static int count(uint64_t bits) { return cell_bits::countBits(bits); }
+  /// The candidate's red cells among the non-white ones, packed, against the input's
+  /// `count` colour bits.
+  MREZOVNIK_PATH_INLINE uint64_t colourMismatch(uint64_t red, uint64_t nonWhite, uint64_t colours,
+                                                int count) const {
+    return (cell_bits::extractBits(red, nonWhite, tables) ^ colours) & cell_bits::lowBits(count);
+  }
+};
+
+/// rowIsAllowed built for the baseline processor. A row with a byte that is no cell
+/// character is refused at once.
+bool rowIsAllowedPortable(const PackedGrid& input, int32_t i, const char* row) {
+  return cell_bits::allCellCharacters(row, input.wordsPerRow() * PackedGrid::WordCells) &&
+         rowIsAllowed(input, i, row, PortableWords{});
+}
+
+#if MREZOVNIK_AVX2_PATH
+/// The word steps of the AVX2 path.
+struct Avx2Words {
+  [[gnu::target("avx2")]] static cell_bits::CellMasks masks(const char* cells) {
+    return cell_bits::masksAvx2(cells);
+  }
+  [[gnu::target("popcnt")]] static int count(uint64_t bits) { return std::popcount(bits); }
+  /// The input's colour bits placed at its non-white cells, against the candidate's red cells
+  /// there.
+  [[gnu::target("bmi2")]] static uint64_t colourMismatch(uint64_t red, uint64_t nonWhite,
+                                                         uint64_t colours, int /*count*/) {
+    return _pdep_u64(colours, nonWhite) ^ (red & nonWhite);
+  }
+};
+
+/// rowIsAllowed built for AVX2.
+[[gnu::target("avx2,bmi2,popcnt")]] bool rowIsAllowedAvx2(const PackedGrid& input, int32_t i,
+                                                          const char* row) {
+  return rowIsAllowed(input, i, row, Avx2Words{});
+}
+#endif
 
 /// The colour word that the messages use for a cell character.
 const char* colourWord(char cell) {
@@ -67,38 +105,22 @@ std::string cellFault(int32_t row, int32_t column, char in, char out) {
   return {};
 }
 
-/// The first row from row `first` on that holds a cell the input row refuses, or n.
-MREZOVNIK_PATH_INLINE int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate,
-                                              int32_t first) {
-  const int32_t n = input.size();
-  int32_t i = first;
-  while (i < n && rowIsAllowed(input.rowCodes(i), candidate.rowData(i), input.rowBytes())) ++i;
-  return i;
-}
-
-/// firstRefusedRow built for the baseline processor.
-int32_t firstRefusedRowPortable(const PackedGrid& input, const Grid& candidate, int32_t first) {
-  return firstRefusedRow(input, candidate, first);
-}
-
-#if MREZOVNIK_AVX2_PATH
-/// firstRefusedRow built for AVX2.
-[[gnu::target("avx2")]] int32_t firstRefusedRowAvx2(const PackedGrid& input, const Grid& candidate,
-                                                    int32_t first) {
-  return firstRefusedRow(input, candidate, first);
-}
-#endif
-
-/// firstRefusedRow on the given path.
+/// The first row from row `first` on that holds a cell the input refuses, or n, found on
+/// the given path.
 int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t first,
                         CountingPath path) {
+  const bool avx2 = path == CountingPath::Avx2 && canRunCountingPath(path);
+  static_cast<void>(avx2);
+  for (int32_t i = first; i < input.size(); ++i) {
 #if MREZOVNIK_AVX2_PATH
-  if (path == CountingPath::Avx2 && canRunCountingPath(path)) {
-    return firstRefusedRowAvx2(input, candidate, first);
-  }
+    if (avx2) {
+      if (!rowIsAllowedAvx2(input, i, candidate.rowData(i))) return i;
+      continue;
+    }
 #endif
-  static_cast<void>(path);
-  return firstRefusedRowPortable(input, candidate, first);
+    if (!rowIsAllowedPortable(input, i, candidate.rowData(i))) return i;
+  }
+  return input.size();
 }
 
 /// Comparison phase: false, with the message of the first faulty cell in row-major order.

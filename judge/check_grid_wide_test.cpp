@@ -17,9 +17,19 @@ namespace {
 /// The candidate characters that the input character `in` must not become.
 std::string forbiddenFor(char in) { return in == 'R' ? "#." : in == '#' ? ".R" : "R"; }
 
-// In a grid of one colour, one cell in each of the first rows holds the input character at
-// one probe column, the last probe in the last row; one of them at a time is changed in the
-// candidate. Every background is tried, so that a comparison with the wrong cell or the
+/// A background row: all of one colour, or for '?' a mix of all three whose red and black
+/// cells fall unevenly, so that the input's colour bits split at ever other places.
+std::string backgroundRow(int32_t n, int32_t i, char background) {
+  std::string row(n, background);
+  if (background == '?') {
+    for (int32_t j = 0; j < n; ++j) row[j] = ".#R.."[(i * 3 + j + j / 7) % 5];
+  }
+  return row;
+}
+
+// In a grid of one background, one cell in each of the first rows holds the input character
+// at one probe column, the last probe in the last row; one of them at a time is changed in
+// the candidate. Every background is tried, so that a comparison with the wrong cell or the
 // wrong code lets some change pass.
 TEST(CheckGridWide, FindsEveryForbiddenChangeAndInvalidByteInEveryPartOfARow) {
   for (const int32_t n : LayoutWidths) {
@@ -27,9 +37,10 @@ TEST(CheckGridWide, FindsEveryForbiddenChangeAndInvalidByteInEveryPartOfARow) {
     auto rowOf = [&](std::size_t k) {
       return k + 1 == columns.size() ? n - 1 : static_cast<int32_t>(k);
     };
-    for (const char background : {'R', '#', '.'}) {
+    for (const char background : {'R', '#', '.', '?'}) {
       for (const char in : {'R', '#', '.'}) {
-        Rows input(n, std::string(n, background));
+        Rows input;
+        for (int32_t i = 0; i < n; ++i) input.push_back(backgroundRow(n, i, background));
         for (std::size_t k = 0; k < columns.size(); ++k) input[rowOf(k)][columns[k]] = in;
         const TestCase testCase = testCaseOf(input, 1, 1, 1);
         Grid candidate = gridOverBlack(input);

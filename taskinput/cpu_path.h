@@ -14,11 +14,14 @@ enum class CountingPath {
 
 // The AVX2 path is built where the compiler can build a function for AVX2 and the program
 // can ask the processor for it. Windows is left out: its ABI does not align the stack for
-// 256-bit spills.
+// 256-bit spills. A build may also leave it out by defining MREZOVNIK_AVX2_PATH as 0, to
+// time the portable path alone.
+#ifndef MREZOVNIK_AVX2_PATH
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
 #define MREZOVNIK_AVX2_PATH 1
 #else
 #define MREZOVNIK_AVX2_PATH 0
+#endif
 #endif
 
 // Marks the loops that are inlined into each path's entry, so that each is built for that

@@ -1,0 +1,165 @@
+#pragma once
+
+// Turning 64 cell characters into one bit a cell, and moving bits between a packed run and
+// the positions of a mask: the word-level steps that the input packing and the grid check
+// share, for each machine-code path.
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "taskinput/cpu_path.h"
+
+#if MREZOVNIK_AVX2_PATH
+#include <immintrin.h>
+#endif
+
+namespace cell_bits {
+
+/// The bit masks of 64 cells: bit k stands for cell k.
+struct CellMasks {
+  /// Cells that hold 'R'.
+  uint64_t red = 0;
+  /// Cells that hold '#'.
+  uint64_t black = 0;
+  /// Cells that hold '.'.
+  uint64_t white = 0;
+};
+
+/// Whether each of `count` bytes is '.', '#' or 'R'. (Written with the least and the largest
+/// of byte differences, which vectorise, rather than with comparisons, which compilers turn
+/// into a bit test per byte.)
+MREZOVNIK_PATH_INLINE bool allCellCharacters(const char* cells, int32_t count) {
+  uint8_t farthest = 0;
+  for (int32_t k = 0; k < count; ++k) {
+    const auto cell = static_cast<uint8_t>(cells[k]);
+    const auto fromWhite = static_cast<uint8_t>(cell ^ '.');
+    const auto fromBlack = static_cast<uint8_t>(cell ^ '#');
+    const auto fromRed = static_cast<uint8_t>(cell ^ 'R');
+    farthest = std::max(farthest, std::min(std::min(fromWhite, fromBlack), fromRed));
+  }
+  return farthest == 0;
+}
+
+/// Eight bytes as a number, the first byte lowest.
+MREZOVNIK_PATH_INLINE uint64_t littleEndianWord(const char* bytes) {
+  uint64_t word = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&word, bytes, sizeof word);
+  } else {
+    for (int k = 7; k >= 0; --k) word = word << 8 | static_cast<uint8_t>(bytes[k]);
+  }
+  return word;
+}
+
+/// Bit `bit` of each of 64 bytes, as a mask: each eight bytes' bits are gathered into the top
+/// byte of one product.
+MREZOVNIK_PATH_INLINE uint64_t gatherBit(const char* cells, int bit) {
+  uint64_t mask = 0;
+  for (int group = 0; group < 8; ++group) {
+    const uint64_t bytes = littleEndianWord(cells + std::ptrdiff_t{8} * group);
+    mask |= ((((bytes >> bit) & 0x0101010101010101) * 0x0102040810204080) >> 56) << (8 * group);
+  }
+  return mask;
+}
+
+// Of the three cell characters ('.' 0x2e, '#' 0x23 and 'R' 0x52), only 'R' has bit 6 set and
+// only '.' has bit 3 set: among cell characters, one bit tells each apart.
+
+/// The red cells among 64 cell characters.
+MREZOVNIK_PATH_INLINE uint64_t redOfCellCharacters(const char* cells) {
+  return gatherBit(cells, 6);
+}
+
+/// The non-white cells among 64 cell characters.
+MREZOVNIK_PATH_INLINE uint64_t nonWhiteOfCellCharacters(const char* cells) {
+  return ~gatherBit(cells, 3);
+}
+
+/// The masks of 64 cell characters.
+MREZOVNIK_PATH_INLINE CellMasks masksOfCellCharacters(const char* cells) {
+  CellMasks masks;
+  masks.red = redOfCellCharacters(cells);
+  masks.white = gatherBit(cells, 3);
+  masks.black = ~(masks.red | masks.white);
+  return masks;
+}
+
+/// The masks of any 64 bytes, one at a time; a byte that is no cell character is in none.
+inline CellMasks masksOfAnyBytes(const char* cells) {
+  CellMasks masks;
+  for (int k = 0; k < 64; ++k) {
+    const uint64_t bit = uint64_t{1} << k;
+    masks.red |= cells[k] == 'R' ? bit : 0;
+    masks.black |= cells[k] == '#' ? bit : 0;
+    masks.white |= cells[k] == '.' ? bit : 0;
+  }
+  return masks;
+}
+
+/// The number of set bits, counted with shifts and adds where the baseline processor has no
+/// instruction for it, rather than by a library call.
+MREZOVNIK_PATH_INLINE int countBits(uint64_t bits) {
+#if defined(__x86_64__) && !defined(__POPCNT__)
+  bits -= (bits >> 1) & 0x5555555555555555;
+  bits = (bits & 0x3333333333333333) + ((bits >> 2) & 0x3333333333333333);
+  bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0f;
+  return static_cast<int>((bits * 0x0101010101010101) >> 56);
+#else
+  return std::popcount(bits);
+#endif
+}
+
+/// For every 8-bit mask and value, the value's bits at the mask's set bits packed into the
+/// low bits, in order; and every 8-bit mask's number of set bits.
+struct ByteTables {
+  /// Entry mask * 256 + value.
+  std::array<uint8_t, std::size_t{256} * 256> packed;
+  std::array<uint8_t, 256> bitCount;
+};
+
+/// The byte tables, built the first time they are asked for.
+const ByteTables& byteTables();
+
+/// The bits of `value` at the set bits of `mask`, packed into the low bits, in order: eight
+/// bits at a time, by table.
+MREZOVNIK_PATH_INLINE uint64_t extractBits(uint64_t value, uint64_t mask,
+                                           const ByteTables& tables) {
+  uint64_t packed = 0;
+  int filled = 0;
+  for (int byte = 0; byte < 8; ++byte) {
+    const auto maskByte = static_cast<uint8_t>(mask >> (8 * byte));
+    const auto valueByte = static_cast<uint8_t>(value >> (8 * byte));
+    packed |= uint64_t{tables.packed[std::size_t{maskByte} * 256 + valueByte]} << filled;
+    filled += tables.bitCount[maskByte];
+  }
+  return packed;
+}
+
+/// The low `count` bits set, for a count from 0 to 64.
+MREZOVNIK_PATH_INLINE uint64_t lowBits(int count) {
+  return count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
+}
+
+#if MREZOVNIK_AVX2_PATH
+/// The mask of the bytes equal to `cell` among 64, given as two vectors of 32.
+[[gnu::target("avx2")]] inline uint64_t maskOfByte(__m256i low, __m256i high, char cell) {
+  const __m256i wanted = _mm256_set1_epi8(cell);
+  const auto lowBits = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(low, wanted)));
+  const auto highBits =
+      static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(high, wanted)));
+  return uint64_t{lowBits} | uint64_t{highBits} << 32;
+}
+
+/// The masks of 64 bytes, 32 at a time; a byte that is no cell character is in none.
+[[gnu::target("avx2")]] inline CellMasks masksAvx2(const char* cells) {
+  const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cells));
+  const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cells + 32));
+  return {maskOfByte(low, high, 'R'), maskOfByte(low, high, '#'), maskOfByte(low, high, '.')};
+}
+#endif
+
+}  // namespace cell_bits

@@ -1,0 +1,132 @@
+#include "taskinput/cell_bits.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "taskinput/packed_grid.h"
+#include "tests/support/layout_probes.h"
+
+namespace {
+
+using cell_bits::CellMasks;
+
+/// The masks of 64 bytes, worked out one byte at a time.
+CellMasks expectedMasks(const std::string& cells) {
+  CellMasks masks;
+  for (int k = 0; k < 64; ++k) {
+    const uint64_t bit = uint64_t{1} << k;
+    if (cells[k] == 'R') masks.red |= bit;
+    if (cells[k] == '#') masks.black |= bit;
+    if (cells[k] == '.') masks.white |= bit;
+  }
+  return masks;
+}
+
+/// Whether two sets of masks are the same, naming the first that differs.
+testing::AssertionResult sameMasks(const CellMasks& actual, const CellMasks& expected) {
+  if (actual.red != expected.red) return testing::AssertionFailure() << "red";
+  if (actual.black != expected.black) return testing::AssertionFailure() << "black";
+  if (actual.white != expected.white) return testing::AssertionFailure() << "white";
+  return testing::AssertionSuccess();
+}
+
+/// Each cell character alone at each position among 64 of another, then random mixes.
+std::vector<std::string> cellCharacterWords() {
+  std::vector<std::string> words;
+  for (const char field : {'.', '#', 'R'}) {
+    for (const char alone : {'.', '#', 'R'}) {
+      for (int k = 0; k < 64; ++k) {
+        std::string cells(64, field);
+        cells[k] = alone;
+        words.push_back(cells);
+      }
+    }
+  }
+  std::mt19937 random(7);
+  for (int round = 0; round < 200; ++round) {
+    std::string cells(64, '.');
+    for (char& cell : cells) cell = ".#R"[random() % 3];
+    words.push_back(cells);
+  }
+  return words;
+}
+
+TEST(CellBits, MasksOfCellCharactersAgreeWithEachByteOnEveryPath) {
+  for (const std::string& cells : cellCharacterWords()) {
+    const CellMasks expected = expectedMasks(cells);
+    EXPECT_TRUE(sameMasks(cell_bits::masksOfCellCharacters(cells.data()), expected)) << cells;
+    EXPECT_TRUE(sameMasks(cell_bits::masksOfAnyBytes(cells.data()), expected)) << cells;
+#if MREZOVNIK_AVX2_PATH
+    if (canRunCountingPath(CountingPath::Avx2)) {
+      EXPECT_TRUE(sameMasks(cell_bits::masksAvx2(cells.data()), expected)) << cells;
+    }
+#endif
+  }
+}
+
+TEST(CellBits, AByteThatIsNoCellCharacterIsInNoMaskAndIsFoundAnywhere) {
+  for (const char invalid : InvalidBytes) {
+    for (int k = 0; k < 64; ++k) {
+      std::string cells(64, ".#R"[k % 3]);
+      cells[k] = invalid;
+      const CellMasks expected = expectedMasks(cells);
+      EXPECT_TRUE(sameMasks(cell_bits::masksOfAnyBytes(cells.data()), expected)) << k;
+#if MREZOVNIK_AVX2_PATH
+      if (canRunCountingPath(CountingPath::Avx2)) {
+        EXPECT_TRUE(sameMasks(cell_bits::masksAvx2(cells.data()), expected)) << k;
+      }
+#endif
+      EXPECT_FALSE(cell_bits::allCellCharacters(cells.data(), 64)) << k;
+      EXPECT_TRUE(cell_bits::allCellCharacters(cells.data(), k)) << k;
+    }
+  }
+  EXPECT_TRUE(cell_bits::allCellCharacters("R#.", 3));
+}
+
+/// extractBits worked out one bit at a time.
+uint64_t expectedExtract(uint64_t value, uint64_t mask) {
+  uint64_t packed = 0;
+  int next = 0;
+  for (int k = 0; k < 64; ++k) {
+    if ((mask >> k & 1) != 0) packed |= (value >> k & 1) << next++;
+  }
+  return packed;
+}
+
+TEST(CellBits, ExtractMovesTheBitsAtTheMaskIntoTheLowBitsInOrder) {
+  const cell_bits::ByteTables& tables = cell_bits::byteTables();
+  std::mt19937_64 random(11);
+  std::vector<uint64_t> masks = {0, ~uint64_t{0}, 1, uint64_t{1} << 63, 0x5555555555555555};
+  for (int byte = 0; byte < 8; ++byte) masks.push_back(uint64_t{0xff} << (8 * byte));
+  for (int round = 0; round < 500; ++round) masks.push_back(random() & random());
+  for (const uint64_t mask : masks) {
+    const uint64_t value = random();
+    EXPECT_EQ(cell_bits::extractBits(value, mask, tables), expectedExtract(value, mask)) << mask;
+  }
+}
+
+TEST(CellBits, CountsBitsAndMakesLowMasksOfEveryLength) {
+  for (int count = 0; count <= 64; ++count) {
+    const uint64_t low = cell_bits::lowBits(count);
+    EXPECT_EQ(cell_bits::countBits(low), count);
+    EXPECT_EQ(cell_bits::countBits(~low << 1 >> 1), std::max(0, 63 - count)) << count;
+    EXPECT_EQ(low & (low + 1), 0u) << count;  // ones from bit 0 up, then zeros
+  }
+}
+
+TEST(CellBits, ColourBitsAtReadsSixtyFourBitsFromAnyPositionUpToTheEnd) {
+  // Three words of bits, then the two words of zeros that a colour stream ends with.
+  const uint64_t words[] = {0x0123456789abcdef, 0xfedcba9876543210, 0x8000000000000001, 0, 0};
+  const auto bit = [&](uint64_t position) { return words[position / 64] >> (position % 64) & 1; };
+  for (uint64_t position = 0; position <= 192; ++position) {
+    uint64_t expected = 0;
+    for (uint64_t k = 0; k < 64; ++k) expected |= bit(position + k) << k;
+    ASSERT_EQ(colourBitsAt(words, position), expected) << position;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+#include "taskinput/grid.h"
+
+#include <algorithm>
+
+#include "taskinput/unset_array.h"
+
+Grid::Grid(const Grid& other) { *this = other; }
+
+Grid& Grid::operator=(const Grid& other) {
+  if (this != &other) {
+    resize(other.n_);
+    std::copy_n(other.cells_.get(), byteCount(), cells_.get());
+  }
+  return *this;
+}
+
+void Grid::resize(int32_t n) {
+  n_ = n;
+  if (byteCount() > capacity_) {
+    cells_ = unsetArray<char>(byteCount());
+    capacity_ = byteCount();
+  }
+  for (int32_t i = 0; i < n_; ++i) std::fill(rowData(i) + n_, rowData(i) + stride(), '.');
+}
+
+bool Grid::operator==(const Grid& other) const {
+  return n_ == other.n_ && std::equal(cells_.get(), cells_.get() + byteCount(), other.cells_.get());
+}

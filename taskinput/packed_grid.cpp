@@ -1,0 +1,175 @@
+#include "taskinput/packed_grid.h"
+
+#include <algorithm>
+#include <bit>
+#include <vector>
+
+#include "taskinput/cell_bits.h"
+#include "taskinput/unset_array.h"
+
+namespace {
+
+/// Appends runs of bits to a stream of words, the first bit lowest.
+class BitWriter {
+ public:
+  explicit BitWriter(uint64_t* words) : next_(words) {}
+
+  /// Appends the low `count` bits of `bits`, whose other bits are 0; count is at most 64.
+  void append(uint64_t bits, int count) {
+    pending_ |= bits << filled_;
+    filled_ += count;
+    if (filled_ >= 64) {
+      *next_++ = pending_;
+      filled_ -= 64;
+      // The bits that did not fit are the top `filled_` of `bits`.
+      pending_ = filled_ == 0 ? 0 : bits >> (count - filled_);
+    }
+  }
+
+  /// Writes the last, partial word; returns the end of what was written.
+  uint64_t* finish() {
+    if (filled_ > 0) *next_++ = pending_;
+    return next_;
+  }
+
+ private:
+  uint64_t* next_;
+  uint64_t pending_ = 0;
+  int filled_ = 0;
+};
+
+/// Writes the non-white words of a padded row; returns its number of non-white cells. A row
+/// of cell characters alone is read eight bytes at a time, any other one byte by byte.
+uint32_t markRowPortable(const char* row, int32_t words, bool plain, uint64_t* nonWhite) {
+  uint32_t count = 0;
+  for (int32_t w = 0; w < words; ++w) {
+    const char* cells = PackedGrid::wordCells(row, w);
+    if (plain) {
+      nonWhite[w] = cell_bits::nonWhiteOfCellCharacters(cells);
+    } else {
+      const cell_bits::CellMasks masks = cell_bits::masksOfAnyBytes(cells);
+      nonWhite[w] = masks.red | masks.black;
+    }
+    count += static_cast<uint32_t>(cell_bits::countBits(nonWhite[w]));
+  }
+  return count;
+}
+
+/// Appends the colours of a padded row's non-white cells, read as markRowPortable reads them.
+void appendColoursPortable(const char* row, int32_t words, bool plain, const uint64_t* nonWhite,
+                           BitWriter& colours) {
+  const cell_bits::ByteTables& tables = cell_bits::byteTables();
+  for (int32_t w = 0; w < words; ++w) {
+    const char* cells = PackedGrid::wordCells(row, w);
+    const uint64_t red =
+        plain ? cell_bits::redOfCellCharacters(cells) : cell_bits::masksOfAnyBytes(cells).red;
+    colours.append(cell_bits::extractBits(red, nonWhite[w], tables),
+                   cell_bits::countBits(nonWhite[w]));
+  }
+}
+
+#if MREZOVNIK_AVX2_PATH
+/// markRowPortable on the AVX2 path.
+[[gnu::target("avx2,bmi2,popcnt")]] uint32_t markRowAvx2(const char* row, int32_t words,
+                                                         uint64_t* nonWhite) {
+  uint32_t count = 0;
+  for (int32_t w = 0; w < words; ++w) {
+    const cell_bits::CellMasks masks = cell_bits::masksAvx2(PackedGrid::wordCells(row, w));
+    nonWhite[w] = masks.red | masks.black;
+    count += static_cast<uint32_t>(std::popcount(nonWhite[w]));
+  }
+  return count;
+}
+
+/// appendColoursPortable on the AVX2 path.
+[[gnu::target("avx2,bmi2,popcnt")]] void appendColoursAvx2(const char* row, int32_t words,
+                                                           const uint64_t* nonWhite,
+                                                           BitWriter& colours) {
+  for (int32_t w = 0; w < words; ++w) {
+    const uint64_t red = cell_bits::masksAvx2(PackedGrid::wordCells(row, w)).red;
+    colours.append(_pext_u64(red, nonWhite[w]), std::popcount(nonWhite[w]));
+  }
+}
+#endif
+
+/// A copy of the first `count` elements of an array, or null for a null array.
+template <typename T>
+std::unique_ptr<T[]> copyOf(const std::unique_ptr<T[]>& from, std::size_t count) {
+  if (from == nullptr) return nullptr;
+  std::unique_ptr<T[]> to = unsetArray<T>(count);
+  std::copy_n(from.get(), count, to.get());
+  return to;
+}
+
+}  // namespace
+
+PackedGrid::PackedGrid(const Grid& grid) : PackedGrid(grid, fastestCountingPath()) {}
+
+PackedGrid::PackedGrid(const Grid& grid, CountingPath path)
+    : n_(grid.size()),
+      nonWhite_(unsetArray<uint64_t>(nonWhiteWordCount())),
+      rowStarts_(unsetArray<uint32_t>(static_cast<std::size_t>(n_))) {
+  const bool avx2 = MREZOVNIK_AVX2_PATH && path == CountingPath::Avx2 && canRunCountingPath(path);
+  const int32_t words = wordsPerRow();
+  // Which rows hold only cell characters, for the portable loops.
+  std::vector<bool> plain(static_cast<std::size_t>(n_));
+  uint32_t count = 0;
+  for (int32_t i = 0; i < n_; ++i) {
+    rowStarts_[i] = count;
+    uint64_t* rowWords = nonWhite_.get() + static_cast<std::size_t>(i) * words;
+#if MREZOVNIK_AVX2_PATH
+    if (avx2) {
+      count += markRowAvx2(grid.rowData(i), words, rowWords);
+      continue;
+    }
+#endif
+    plain[i] = cell_bits::allCellCharacters(grid.rowData(i), words * WordCells);
+    count += markRowPortable(grid.rowData(i), words, plain[i], rowWords);
+  }
+  colourBitCount_ = count;
+  colours_ = unsetArray<uint64_t>(colourWordCount());
+  BitWriter colours(colours_.get());
+  for (int32_t i = 0; i < n_; ++i) {
+#if MREZOVNIK_AVX2_PATH
+    if (avx2) {
+      appendColoursAvx2(grid.rowData(i), words, nonWhiteWords(i), colours);
+      continue;
+    }
+#endif
+    appendColoursPortable(grid.rowData(i), words, plain[i], nonWhiteWords(i), colours);
+  }
+  std::fill(colours.finish(), colours_.get() + colourWordCount(), 0);
+  static_cast<void>(avx2);
+}
+
+PackedGrid::PackedGrid(const PackedGrid& other) { *this = other; }
+
+PackedGrid& PackedGrid::operator=(const PackedGrid& other) {
+  if (this != &other) {
+    n_ = other.n_;
+    colourBitCount_ = other.colourBitCount_;
+    nonWhite_ = copyOf(other.nonWhite_, nonWhiteWordCount());
+    colours_ = copyOf(other.colours_, colourWordCount());
+    rowStarts_ = copyOf(other.rowStarts_, static_cast<std::size_t>(n_));
+  }
+  return *this;
+}
+
+bool PackedGrid::operator==(const PackedGrid& other) const {
+  if (n_ != other.n_ || colourBitCount_ != other.colourBitCount_) return false;
+  if (n_ == 0) return true;
+  return std::equal(nonWhite_.get(), nonWhite_.get() + nonWhiteWordCount(),
+                    other.nonWhite_.get()) &&
+         std::equal(colours_.get(), colours_.get() + colourWordCount(), other.colours_.get());
+}
+
+char PackedGrid::cell(int32_t i, int32_t j) const {
+  const uint64_t* words = nonWhiteWords(i);
+  const int32_t w = j / WordCells;
+  const uint64_t below = (uint64_t{1} << (j % WordCells)) - 1;
+  if ((words[w] & (below + 1)) == 0) return '.';
+  uint64_t position = rowStarts_[i];
+  for (int32_t v = 0; v < w; ++v) position += static_cast<uint64_t>(std::popcount(words[v]));
+  position += static_cast<uint64_t>(std::popcount(words[w] & below));
+  return (colourBitsAt(colours_.get(), position) & 1) != 0 ? 'R' : '#';
+}
