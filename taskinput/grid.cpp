@@ -15,6 +15,8 @@ Grid& Grid::operator=(const Grid& other) {
 }
 
 void Grid::resize(int32_t n) {
+  // Rows are written n cells at a time, so the padding stays white while n stays the same.
+  if (n == n_ && cells_ != nullptr) return;
   n_ = n;
   if (byteCount() > capacity_) {
     cells_ = unsetArray<char>(byteCount());

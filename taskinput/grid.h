@@ -23,7 +23,7 @@ class Grid {
   Grid& operator=(Grid&&) noexcept = default;
 
   /// Makes the grid n by n with unset cells (and white padding), reusing its buffer when it
-  /// is large enough.
+  /// is large enough. The cells of a grid that was already n by n are left as they are.
   void resize(int32_t n);
   /// The number of rows, and of columns.
   int32_t size() const { return n_; }

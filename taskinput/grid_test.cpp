@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,19 @@ TEST(Grid, ResizeReusesTheBufferWithRowsOfTheNewSize) {
   grid.resize(4);
   for (int32_t i = 0; i < 4; ++i) std::string(4, '.').copy(grid.rowData(i), 4);
   EXPECT_EQ(grid.row(3), "....");
+}
+
+TEST(Grid, ResizeWhitensPaddingThatALargerGridFilledAndKeepsAGridOfTheSameSize) {
+  Grid grid(65);
+  for (int32_t i = 0; i < 65; ++i) std::fill_n(grid.rowData(i), 65, '#');
+  grid.resize(5);
+  for (int32_t i = 0; i < 5; ++i) {
+    std::fill_n(grid.rowData(i), 5, 'R');
+    EXPECT_EQ(std::string_view(grid.rowData(i) + 5, 59), std::string(59, '.')) << i;
+  }
+  grid.resize(5);
+  for (int32_t i = 0; i < 5; ++i)
+    EXPECT_EQ(std::string_view(grid.rowData(i), 64), "RRRRR" + std::string(59, '.'));
 }
 
 TEST(Grid, PadsEveryRowWithWhiteCellsToAWholeVector) {
