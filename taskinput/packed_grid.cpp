@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <vector>
 
 #include "taskinput/cell_bits.h"
 #include "taskinput/unset_array.h"
@@ -16,6 +15,7 @@ class BitWriter {
 
   /// Appends the low `count` bits of `bits`, whose other bits are 0; count is at most 64.
   void append(uint64_t bits, int count) {
+    bitCount_ += static_cast<uint64_t>(count);
     pending_ |= bits << filled_;
     filled_ += count;
     if (filled_ >= 64) {
@@ -25,6 +25,9 @@ class BitWriter {
       pending_ = filled_ == 0 ? 0 : bits >> (count - filled_);
     }
   }
+
+  /// The number of bits appended so far.
+  uint64_t bitCount() const { return bitCount_; }
 
   /// Writes the last, partial word; returns the end of what was written.
   uint64_t* finish() {
@@ -36,58 +39,38 @@ class BitWriter {
   uint64_t* next_;
   uint64_t pending_ = 0;
   int filled_ = 0;
+  uint64_t bitCount_ = 0;
 };
 
-/// Writes the non-white words of a padded row; returns its number of non-white cells. A row
-/// of cell characters alone is read eight bytes at a time, any other one byte by byte.
-uint32_t markRowPortable(const char* row, int32_t words, bool plain, uint64_t* nonWhite) {
-  uint32_t count = 0;
-  for (int32_t w = 0; w < words; ++w) {
-    const char* cells = PackedGrid::wordCells(row, w);
-    if (plain) {
-      nonWhite[w] = cell_bits::nonWhiteOfCellCharacters(cells);
-    } else {
-      const cell_bits::CellMasks masks = cell_bits::masksOfAnyBytes(cells);
-      nonWhite[w] = masks.red | masks.black;
-    }
-    count += static_cast<uint32_t>(cell_bits::countBits(nonWhite[w]));
-  }
-  return count;
-}
-
-/// Appends the colours of a padded row's non-white cells, read as markRowPortable reads them.
-void appendColoursPortable(const char* row, int32_t words, bool plain, const uint64_t* nonWhite,
-                           BitWriter& colours) {
+/// Packs one padded row: writes its non-white words and appends its colours. A row of cell
+/// characters alone is read eight bytes at a time, any other one byte by byte.
+void packRowPortable(const char* row, int32_t words, uint64_t* nonWhite, BitWriter& colours) {
+  const bool plain = cell_bits::allCellCharacters(row, words * PackedGrid::WordCells);
   const cell_bits::ByteTables& tables = cell_bits::byteTables();
   for (int32_t w = 0; w < words; ++w) {
     const char* cells = PackedGrid::wordCells(row, w);
-    const uint64_t red =
-        plain ? cell_bits::redOfCellCharacters(cells) : cell_bits::masksOfAnyBytes(cells).red;
+    uint64_t red = 0;
+    if (plain) {
+      nonWhite[w] = cell_bits::nonWhiteOfCellCharacters(cells);
+      red = cell_bits::redOfCellCharacters(cells);
+    } else {
+      const cell_bits::CellMasks masks = cell_bits::masksOfAnyBytes(cells);
+      nonWhite[w] = masks.red | masks.black;
+      red = masks.red;
+    }
     colours.append(cell_bits::extractBits(red, nonWhite[w], tables),
                    cell_bits::countBits(nonWhite[w]));
   }
 }
 
 #if MREZOVNIK_AVX2_PATH
-/// markRowPortable on the AVX2 path.
-[[gnu::target("avx2,bmi2,popcnt")]] uint32_t markRowAvx2(const char* row, int32_t words,
-                                                         uint64_t* nonWhite) {
-  uint32_t count = 0;
+/// packRowPortable on the AVX2 path.
+[[gnu::target("avx2,bmi2,popcnt")]] void packRowAvx2(const char* row, int32_t words,
+                                                     uint64_t* nonWhite, BitWriter& colours) {
   for (int32_t w = 0; w < words; ++w) {
     const cell_bits::CellMasks masks = cell_bits::masksAvx2(PackedGrid::wordCells(row, w));
     nonWhite[w] = masks.red | masks.black;
-    count += static_cast<uint32_t>(std::popcount(nonWhite[w]));
-  }
-  return count;
-}
-
-/// appendColoursPortable on the AVX2 path.
-[[gnu::target("avx2,bmi2,popcnt")]] void appendColoursAvx2(const char* row, int32_t words,
-                                                           const uint64_t* nonWhite,
-                                                           BitWriter& colours) {
-  for (int32_t w = 0; w < words; ++w) {
-    const uint64_t red = cell_bits::masksAvx2(PackedGrid::wordCells(row, w)).red;
-    colours.append(_pext_u64(red, nonWhite[w]), std::popcount(nonWhite[w]));
+    colours.append(_pext_u64(masks.red, nonWhite[w]), std::popcount(nonWhite[w]));
   }
 }
 #endif
@@ -108,36 +91,23 @@ PackedGrid::PackedGrid(const Grid& grid) : PackedGrid(grid, fastestCountingPath(
 PackedGrid::PackedGrid(const Grid& grid, CountingPath path)
     : n_(grid.size()),
       nonWhite_(unsetArray<uint64_t>(nonWhiteWordCount())),
+      colours_(unsetArray<uint64_t>(nonWhiteWordCount() + 2)),
       rowStarts_(unsetArray<uint32_t>(static_cast<std::size_t>(n_))) {
   const bool avx2 = MREZOVNIK_AVX2_PATH && path == CountingPath::Avx2 && canRunCountingPath(path);
   const int32_t words = wordsPerRow();
-  // Which rows hold only cell characters, for the portable loops.
-  std::vector<bool> plain(static_cast<std::size_t>(n_));
-  uint32_t count = 0;
+  BitWriter colours(colours_.get());
   for (int32_t i = 0; i < n_; ++i) {
-    rowStarts_[i] = count;
+    rowStarts_[i] = static_cast<uint32_t>(colours.bitCount());
     uint64_t* rowWords = nonWhite_.get() + static_cast<std::size_t>(i) * words;
 #if MREZOVNIK_AVX2_PATH
     if (avx2) {
-      count += markRowAvx2(grid.rowData(i), words, rowWords);
+      packRowAvx2(grid.rowData(i), words, rowWords, colours);
       continue;
     }
 #endif
-    plain[i] = cell_bits::allCellCharacters(grid.rowData(i), words * WordCells);
-    count += markRowPortable(grid.rowData(i), words, plain[i], rowWords);
+    packRowPortable(grid.rowData(i), words, rowWords, colours);
   }
-  colourBitCount_ = count;
-  colours_ = unsetArray<uint64_t>(colourWordCount());
-  BitWriter colours(colours_.get());
-  for (int32_t i = 0; i < n_; ++i) {
-#if MREZOVNIK_AVX2_PATH
-    if (avx2) {
-      appendColoursAvx2(grid.rowData(i), words, nonWhiteWords(i), colours);
-      continue;
-    }
-#endif
-    appendColoursPortable(grid.rowData(i), words, plain[i], nonWhiteWords(i), colours);
-  }
+  colourBitCount_ = static_cast<uint32_t>(colours.bitCount());
   std::fill(colours.finish(), colours_.get() + colourWordCount(), 0);
   static_cast<void>(avx2);
 }

@@ -64,6 +64,8 @@ class PackedGrid {
   int32_t n_ = 0;
   uint32_t colourBitCount_ = 0;
   std::unique_ptr<uint64_t[]> nonWhite_;
+  /// Room for a colour bit per cell, but only colourWordCount() words are written: the
+  /// memory past them is never touched, so it takes no pages.
   std::unique_ptr<uint64_t[]> colours_;
   std::unique_ptr<uint32_t[]> rowStarts_;
 };
