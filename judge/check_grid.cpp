@@ -1,7 +1,9 @@
 #include "judge/check_grid.h"
 
 #include <bit>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "taskinput/cell_bits.h"
 #include "textio/message.h"
@@ -12,70 +14,70 @@ constexpr char Red = 'R';
 constexpr char Black = '#';
 constexpr char White = '.';
 
-/// Whether every cell of a padded candidate row is allowed by row i of the input: red stays
-/// red, black stays black, white stays white or turns black. `Words` gives a word's cell
-/// masks, counts bits and tells where the candidate's red cells differ from the input's
-/// colours at its non-white cells.
-template <class Words>
-MREZOVNIK_PATH_INLINE bool rowIsAllowed(const PackedGrid& input, int32_t i, const char* row,
-                                        const Words& words) {
+// The portable path turns each input row back into one code byte per cell and compares it
+// with the candidate row in a byte loop, which compilers vectorise.
+
+/// The code bytes of input cells.
+constexpr uint8_t WhiteCode = 0;
+constexpr uint8_t BlackCode = 1;
+constexpr uint8_t RedCode = 2;
+
+/// Row i of the input as code bytes, one per cell of the padded row, eight cells at a time:
+/// the colours are placed at each byte's non-white cells and both are spread by table.
+void decodeRow(const PackedGrid& input, int32_t i, uint8_t* codes,
+               const cell_bits::ByteTables& tables) {
   const uint64_t* nonWhite = input.nonWhiteWords(i);
-  const uint64_t* colours = input.colourWords();
   uint64_t position = input.firstColourOfRow(i);
-  uint64_t refused = 0;
   for (int32_t w = 0; w < input.wordsPerRow(); ++w) {
-    const cell_bits::CellMasks out = words.masks(PackedGrid::wordCells(row, w));
-    const int count = words.count(nonWhite[w]);
-    refused |= ~(out.red | out.black | out.white) | (out.red & ~nonWhite[w]) |
-               (out.white & nonWhite[w]) |
-               words.colourMismatch(out.red, nonWhite[w], colourBitsAt(colours, position), count);
-    position += static_cast<uint64_t>(count);
+    uint64_t colours = colourBitsAt(input.colourWords(), position);
+    for (int group = 0; group < 8; ++group) {
+      const auto mask = static_cast<uint8_t>(nonWhite[w] >> (8 * group));
+      const std::size_t entry = std::size_t{mask} * 256 + static_cast<uint8_t>(colours);
+      const uint8_t red = tables.placed[entry];
+      colours >>= tables.bitCount[mask];
+      cell_bits::storeLittleEndian(tables.spread[mask] + tables.spread[red],
+                                   codes + std::ptrdiff_t{8} * (8 * w + group));
+    }
+    position += static_cast<uint64_t>(cell_bits::countBits(nonWhite[w]));
   }
-  return refused == 0;
 }
 
-/// The word steps of the baseline processor, for rows of cell characters alone.
-struct PortableWords {
-  const cell_bits::ByteTables& tables = cell_bits::byteTables();
+/// A byte mask: 0xff where the condition holds, 0 where it does not. Written with masks,
+/// the per-cell test below compiles to branch-free vector code.
+uint8_t byteMask(bool condition) { return static_cast<uint8_t>(-static_cast<int>(condition)); }
 
-  MREZOVNIK_PATH_INLINE static cell_bits::CellMasks masks(const char* cells) {
-    return cell_bits::masksOfCellCharacters(cells);
+/// Whether each of `count` candidate characters may stand where the input has its code: red
+/// stays red, black stays black, white stays white or turns black.
+bool codesAllow(const uint8_t* codes, const char* row, int32_t count) {
+  uint8_t allowed = 0xff;
+  for (int32_t t = 0; t < count; ++t) {
+    const uint8_t code = codes[t];
+    const char out = row[t];
+    const uint8_t isBlack = byteMask(out == Black);
+    allowed &= (byteMask(code == RedCode) & byteMask(out == Red)) |
+               (byteMask(code == BlackCode) & isBlack) |
+               (byteMask(code == WhiteCode) & (byteMask(out == White) | isBlack));
   }
-  MREZOVNIK_PATH_INLINE static int count(uint64_t bits) { return cell_bits::countBits(bits); }
-  /// The candidate's red cells among the non-white ones, packed, against the input's
-  /// `count` colour bits.
-  MREZOVNIK_PATH_INLINE uint64_t colourMismatch(uint64_t red, uint64_t nonWhite, uint64_t colours,
-                                                int count) const {
-    return (cell_bits::extractBits(red, nonWhite, tables) ^ colours) & cell_bits::lowBits(count);
-  }
-};
-
-/// rowIsAllowed built for the baseline processor. A row with a byte that is no cell
-/// character is refused at once.
-bool rowIsAllowedPortable(const PackedGrid& input, int32_t i, const char* row) {
-  return cell_bits::allCellCharacters(row, input.wordsPerRow() * PackedGrid::WordCells) &&
-         rowIsAllowed(input, i, row, PortableWords{});
+  return allowed == 0xff;
 }
 
 #if MREZOVNIK_AVX2_PATH
-/// The word steps of the AVX2 path.
-struct Avx2Words {
-  [[gnu::target("avx2")]] static cell_bits::CellMasks masks(const char* cells) {
-    return cell_bits::masksAvx2(cells);
-  }
-  [[gnu::target("popcnt")]] static int count(uint64_t bits) { return std::popcount(bits); }
-  /// The input's colour bits placed at its non-white cells, against the candidate's red cells
-  /// there.
-  [[gnu::target("bmi2")]] static uint64_t colourMismatch(uint64_t red, uint64_t nonWhite,
-                                                         uint64_t colours, int /*count*/) {
-    return _pdep_u64(colours, nonWhite) ^ (red & nonWhite);
-  }
-};
-
-/// rowIsAllowed built for AVX2.
+/// Whether every cell of a padded candidate row is allowed by row i of the input, 64 cells at
+/// a time on the AVX2 path: the input's colours are placed at its non-white cells with a bit
+/// deposit and compared with the candidate's cell masks.
 [[gnu::target("avx2,bmi2,popcnt")]] bool rowIsAllowedAvx2(const PackedGrid& input, int32_t i,
                                                           const char* row) {
-  return rowIsAllowed(input, i, row, Avx2Words{});
+  const uint64_t* nonWhite = input.nonWhiteWords(i);
+  uint64_t position = input.firstColourOfRow(i);
+  uint64_t refused = 0;
+  for (int32_t w = 0; w < input.wordsPerRow(); ++w) {
+    const cell_bits::CellMasks out = cell_bits::masksAvx2(PackedGrid::wordCells(row, w));
+    const uint64_t red = _pdep_u64(colourBitsAt(input.colourWords(), position), nonWhite[w]);
+    refused |=
+        ~(out.red | out.black | out.white) | (red ^ out.red) | (nonWhite[w] & ~red & ~out.black);
+    position += static_cast<uint64_t>(std::popcount(nonWhite[w]));
+  }
+  return refused == 0;
 }
 #endif
 
@@ -109,16 +111,21 @@ std::string cellFault(int32_t row, int32_t column, char in, char out) {
 /// the given path.
 int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t first,
                         CountingPath path) {
-  const bool avx2 = path == CountingPath::Avx2 && canRunCountingPath(path);
-  static_cast<void>(avx2);
-  for (int32_t i = first; i < input.size(); ++i) {
 #if MREZOVNIK_AVX2_PATH
-    if (avx2) {
+  if (path == CountingPath::Avx2 && canRunCountingPath(path)) {
+    for (int32_t i = first; i < input.size(); ++i) {
       if (!rowIsAllowedAvx2(input, i, candidate.rowData(i))) return i;
-      continue;
     }
+    return input.size();
+  }
 #endif
-    if (!rowIsAllowedPortable(input, i, candidate.rowData(i))) return i;
+  static_cast<void>(path);
+  const int32_t padded = paddedRowLength(input.size());
+  std::vector<uint8_t> codes(static_cast<std::size_t>(padded));
+  const cell_bits::ByteTables& tables = cell_bits::byteTables();
+  for (int32_t i = first; i < input.size(); ++i) {
+    decodeRow(input, i, codes.data(), tables);
+    if (!codesAllow(codes.data(), candidate.rowData(i), padded)) return i;
   }
   return input.size();
 }

@@ -55,6 +55,15 @@ MREZOVNIK_PATH_INLINE uint64_t littleEndianWord(const char* bytes) {
   return word;
 }
 
+/// Stores a number as eight bytes, the lowest first.
+MREZOVNIK_PATH_INLINE void storeLittleEndian(uint64_t word, uint8_t* bytes) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(bytes, &word, sizeof word);
+  } else {
+    for (int k = 0; k < 8; ++k) bytes[k] = static_cast<uint8_t>(word >> (8 * k));
+  }
+}
+
 /// Bit `bit` of each of 64 bytes, as a mask: each eight bytes' bits are gathered into the top
 /// byte of one product.
 MREZOVNIK_PATH_INLINE uint64_t gatherBit(const char* cells, int bit) {
@@ -77,15 +86,6 @@ MREZOVNIK_PATH_INLINE uint64_t redOfCellCharacters(const char* cells) {
 /// The non-white cells among 64 cell characters.
 MREZOVNIK_PATH_INLINE uint64_t nonWhiteOfCellCharacters(const char* cells) {
   return ~gatherBit(cells, 3);
-}
-
-/// The masks of 64 cell characters.
-MREZOVNIK_PATH_INLINE CellMasks masksOfCellCharacters(const char* cells) {
-  CellMasks masks;
-  masks.red = redOfCellCharacters(cells);
-  masks.white = gatherBit(cells, 3);
-  masks.black = ~(masks.red | masks.white);
-  return masks;
 }
 
 /// The masks of any 64 bytes, one at a time; a byte that is no cell character is in none.
@@ -113,12 +113,17 @@ MREZOVNIK_PATH_INLINE int countBits(uint64_t bits) {
 #endif
 }
 
-/// For every 8-bit mask and value, the value's bits at the mask's set bits packed into the
-/// low bits, in order; and every 8-bit mask's number of set bits.
+/// For every 8-bit mask and value: the value's bits at the mask's set bits packed into the
+/// low bits, in order, and the value's low bits placed at the mask's set bits; and for every
+/// byte, its number of set bits and its bits spread over eight bytes.
 struct ByteTables {
   /// Entry mask * 256 + value.
   std::array<uint8_t, std::size_t{256} * 256> packed;
+  /// Entry mask * 256 + value.
+  std::array<uint8_t, std::size_t{256} * 256> placed;
   std::array<uint8_t, 256> bitCount;
+  /// Byte k of entry b is bit k of b.
+  std::array<uint64_t, 256> spread;
 };
 
 /// The byte tables, built the first time they are asked for.
@@ -137,11 +142,6 @@ MREZOVNIK_PATH_INLINE uint64_t extractBits(uint64_t value, uint64_t mask,
     filled += tables.bitCount[maskByte];
   }
   return packed;
-}
-
-/// The low `count` bits set, for a count from 0 to 64.
-MREZOVNIK_PATH_INLINE uint64_t lowBits(int count) {
-  return count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
 }
 
 #if MREZOVNIK_AVX2_PATH

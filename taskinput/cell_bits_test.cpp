@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -58,7 +57,9 @@ std::vector<std::string> cellCharacterWords() {
 TEST(CellBits, MasksOfCellCharactersAgreeWithEachByteOnEveryPath) {
   for (const std::string& cells : cellCharacterWords()) {
     const CellMasks expected = expectedMasks(cells);
-    EXPECT_TRUE(sameMasks(cell_bits::masksOfCellCharacters(cells.data()), expected)) << cells;
+    EXPECT_EQ(cell_bits::redOfCellCharacters(cells.data()), expected.red) << cells;
+    EXPECT_EQ(cell_bits::nonWhiteOfCellCharacters(cells.data()), expected.red | expected.black)
+        << cells;
     EXPECT_TRUE(sameMasks(cell_bits::masksOfAnyBytes(cells.data()), expected)) << cells;
 #if MREZOVNIK_AVX2_PATH
     if (canRunCountingPath(CountingPath::Avx2)) {
@@ -109,12 +110,46 @@ TEST(CellBits, ExtractMovesTheBitsAtTheMaskIntoTheLowBitsInOrder) {
   }
 }
 
-TEST(CellBits, CountsBitsAndMakesLowMasksOfEveryLength) {
+/// The low bits of `packed` placed at the set bits of `mask`, worked out one bit at a time.
+uint64_t expectedDeposit(uint64_t packed, uint64_t mask) {
+  uint64_t placed = 0;
+  int next = 0;
+  for (int k = 0; k < 64; ++k) {
+    if ((mask >> k & 1) != 0) placed |= (packed >> next++ & 1) << k;
+  }
+  return placed;
+}
+
+TEST(CellBits, ByteTablesHoldEveryMaskAndValue) {
+  const cell_bits::ByteTables& tables = cell_bits::byteTables();
+  for (unsigned mask = 0; mask < 256; ++mask) {
+    ASSERT_EQ(tables.bitCount[mask], cell_bits::countBits(mask)) << mask;
+    for (int k = 0; k < 8; ++k) {
+      ASSERT_EQ(tables.spread[mask] >> (8 * k) & 0xff, mask >> k & 1) << mask << " byte " << k;
+    }
+    for (unsigned value = 0; value < 256; ++value) {
+      const std::size_t entry = std::size_t{mask} * 256 + value;
+      ASSERT_EQ(tables.packed[entry], expectedExtract(value, mask)) << mask << " " << value;
+      ASSERT_EQ(tables.placed[entry], expectedDeposit(value, mask)) << mask << " " << value;
+    }
+  }
+}
+
+TEST(CellBits, WordsLoadAndStoreTheFirstByteLowest) {
+  const char bytes[] = "\x01\x02\x03\x04\x05\x06\x07\x88";
+  const uint64_t word = cell_bits::littleEndianWord(bytes);
+  EXPECT_EQ(word, 0x8807060504030201u);
+  uint8_t stored[8] = {};
+  cell_bits::storeLittleEndian(word, stored);
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(stored[k], static_cast<uint8_t>(bytes[k])) << k;
+}
+
+TEST(CellBits, CountsTheBitsOfRunsOfEveryLength) {
   for (int count = 0; count <= 64; ++count) {
-    const uint64_t low = cell_bits::lowBits(count);
+    const uint64_t low = count == 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
     EXPECT_EQ(cell_bits::countBits(low), count);
-    EXPECT_EQ(cell_bits::countBits(~low << 1 >> 1), std::max(0, 63 - count)) << count;
-    EXPECT_EQ(low & (low + 1), 0u) << count;  // ones from bit 0 up, then zeros
+    EXPECT_EQ(cell_bits::countBits(~low), 64 - count);
+    EXPECT_EQ(cell_bits::countBits(low & 0x5555555555555555), (count + 1) / 2) << count;
   }
 }
 
