@@ -1,7 +1,6 @@
 #include "judge/check_grid.h"
 
 #include <bit>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -112,7 +111,7 @@ std::string cellFault(int32_t row, int32_t column, char in, char out) {
 int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t first,
                         CountingPath path) {
 #if MREZOVNIK_AVX2_PATH
-  if (path == CountingPath::Avx2 && canRunCountingPath(path)) {
+  if (runsAvx2Loops(path)) {
     for (int32_t i = first; i < input.size(); ++i) {
       if (!rowIsAllowedAvx2(input, i, candidate.rowData(i))) return i;
     }

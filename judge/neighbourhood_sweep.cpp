@@ -71,7 +71,7 @@ SweepOutcome sweepNeighbourhoods(const TestCase& testCase, const Grid& candidate
                                  CountingPath path) {
   const SweepShape shape{testCase.n, std::min(testCase.d, testCase.n - 1), testCase.b, testCase.c};
 #if MREZOVNIK_AVX2_PATH
-  if (path == CountingPath::Avx2 && canRunCountingPath(path)) return sweepAvx2(candidate, shape);
+  if (runsAvx2Loops(path)) return sweepAvx2(candidate, shape);
 #endif
   static_cast<void>(path);
   return sweepPortable(candidate, shape);

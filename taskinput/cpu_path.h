@@ -35,6 +35,12 @@ enum class CountingPath {
 /// Whether this machine can run a path.
 bool canRunCountingPath(CountingPath path);
 
+/// Whether work asked for on `path` runs the AVX2 loops: the path is AVX2 and this machine can
+/// run it (any other request runs the portable loops).
+inline bool runsAvx2Loops(CountingPath path) {
+  return path == CountingPath::Avx2 && canRunCountingPath(path);
+}
+
 /// The paths that this machine can run, the portable one first.
 std::vector<CountingPath> availableCountingPaths();
 

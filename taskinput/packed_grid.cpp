@@ -93,7 +93,7 @@ PackedGrid::PackedGrid(const Grid& grid, CountingPath path)
       nonWhite_(unsetArray<uint64_t>(nonWhiteWordCount())),
       colours_(unsetArray<uint64_t>(nonWhiteWordCount() + 2)),
       rowStarts_(unsetArray<uint32_t>(static_cast<std::size_t>(n_))) {
-  const bool avx2 = MREZOVNIK_AVX2_PATH && path == CountingPath::Avx2 && canRunCountingPath(path);
+  const bool avx2 = runsAvx2Loops(path);
   const int32_t words = wordsPerRow();
   BitWriter colours(colours_.get());
   for (int32_t i = 0; i < n_; ++i) {
