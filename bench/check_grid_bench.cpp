@@ -1,5 +1,5 @@
 // Time of checkGrid on valid grids: 1000 x 1000 for radii from 1 to the whole grid (on the
-// fastest counting path and on the portable one), and sizes from 125 to 1000 at the
+// fastest code path and on the portable one), and sizes from 125 to 1000 at the
 // smallest and the largest radius; and the time to pack a 1000 x 1000 input grid.
 //   cmake --preset bench && cmake --build --preset bench && build/bench/bench/check_grid_bench
 #include <benchmark/benchmark.h>
@@ -47,10 +47,10 @@ ValidPair makeValidPair(int32_t n, int32_t d) {
   return pair;
 }
 
-/// Times checkGrid on an n x n grid with radius d, on the given counting path; reports the
+/// Times checkGrid on an n x n grid with radius d, on the given code path; reports the
 /// time per cell.
 void timeCheckGrid(benchmark::State& state, int32_t n, int32_t d,
-                   CountingPath path = fastestCountingPath()) {
+                   CodePath path = fastestCodePath()) {
   const ValidPair pair = makeValidPair(n, d);
   std::string message;
   int64_t nearPairs = 0;
@@ -73,9 +73,9 @@ void BM_CheckGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckGrid)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-/// The same on the portable counting path, which every processor runs.
+/// The same on the portable code path, which every processor runs.
 void BM_CheckGridPortable(benchmark::State& state) {
-  timeCheckGrid(state, 1000, static_cast<int32_t>(state.range(0)), CountingPath::Portable);
+  timeCheckGrid(state, 1000, static_cast<int32_t>(state.range(0)), CodePath::Portable);
 }
 BENCHMARK(BM_CheckGridPortable)
     ->Arg(1)
@@ -98,8 +98,8 @@ BENCHMARK(BM_CheckGridSize)
 /// argument (0 portable, 1 AVX2). Freed memory is reused from one packing to the next, so
 /// this times the packing's own work, without the page faults of fresh memory.
 void BM_PackInputGrid(benchmark::State& state) {
-  const auto path = static_cast<CountingPath>(state.range(0));
-  if (!canRunCountingPath(path)) {
+  const auto path = static_cast<CodePath>(state.range(0));
+  if (!canRunCodePath(path)) {
     state.SkipWithError("this machine cannot run the path");
     return;
   }

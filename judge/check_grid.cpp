@@ -109,7 +109,7 @@ std::string cellFault(int32_t row, int32_t column, char in, char out) {
 /// The first row from row `first` on that holds a cell the input refuses, or n, found on
 /// the given path.
 int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t first,
-                        CountingPath path) {
+                        CodePath path) {
 #if MREZOVNIK_AVX2_PATH
   if (runsAvx2Loops(path)) {
     for (int32_t i = first; i < input.size(); ++i) {
@@ -131,7 +131,7 @@ int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t 
 
 /// Comparison phase: false, with the message of the first faulty cell in row-major order.
 bool compareCells(const PackedGrid& input, const Grid& candidate, std::string& message,
-                  CountingPath path) {
+                  CodePath path) {
   const int32_t n = input.size();
   for (int32_t i = firstRefusedRow(input, candidate, 0, path); i < n;
        i = firstRefusedRow(input, candidate, i + 1, path)) {
@@ -148,7 +148,7 @@ bool compareCells(const PackedGrid& input, const Grid& candidate, std::string& m
 
 /// Counting phase: false, with the message of the first threshold fault, when one fails.
 bool countNeighbourhoods(const TestCase& testCase, const Grid& candidate, std::string& message,
-                         int64_t& nearPairs, CountingPath path) {
+                         int64_t& nearPairs, CodePath path) {
   const SweepOutcome outcome = sweepNeighbourhoods(testCase, candidate, path);
   const auto place = [&] {
     return composeMessage(outcome.column + 1, ". polje v ", outcome.row + 1,
@@ -171,12 +171,12 @@ bool countNeighbourhoods(const TestCase& testCase, const Grid& candidate, std::s
 }  // namespace
 
 bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& message,
-               int64_t& nearPairs, CountingPath path) {
+               int64_t& nearPairs, CodePath path) {
   return compareCells(testCase.grid, candidate, message, path) &&
          countNeighbourhoods(testCase, candidate, message, nearPairs, path);
 }
 
 bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& message,
                int64_t& nearPairs) {
-  return checkGrid(testCase, candidate, message, nearPairs, fastestCountingPath());
+  return checkGrid(testCase, candidate, message, nearPairs, fastestCodePath());
 }

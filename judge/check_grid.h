@@ -16,6 +16,6 @@
 bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& message,
                int64_t& nearPairs);
 
-/// checkGrid with its counting phase on a chosen path; the paths give identical results.
+/// checkGrid with its loops on a chosen code path; the paths give identical results.
 bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& message,
-               int64_t& nearPairs, CountingPath path);
+               int64_t& nearPairs, CodePath path);

@@ -67,8 +67,7 @@ struct Avx2Sums {
 
 }  // namespace
 
-SweepOutcome sweepNeighbourhoods(const TestCase& testCase, const Grid& candidate,
-                                 CountingPath path) {
+SweepOutcome sweepNeighbourhoods(const TestCase& testCase, const Grid& candidate, CodePath path) {
   const SweepShape shape{testCase.n, std::min(testCase.d, testCase.n - 1), testCase.b, testCase.c};
 #if MREZOVNIK_AVX2_PATH
   if (runsAvx2Loops(path)) return sweepAvx2(candidate, shape);

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "taskinput/cpu_path.h"
+#include "codepath/code_path.h"
 #include "taskinput/test_case.h"
 
 /// What the counting phase found: the first threshold fault, or the near-pair count.
@@ -22,5 +22,4 @@ struct SweepOutcome {
 /// The counting phase on a candidate that passed the comparison: every black cell must have
 /// at least b white and at most c black cells within distance d. Every white-count fault is
 /// reported before any black-count fault; within one kind, the first in row-major order.
-SweepOutcome sweepNeighbourhoods(const TestCase& testCase, const Grid& candidate,
-                                 CountingPath path);
+SweepOutcome sweepNeighbourhoods(const TestCase& testCase, const Grid& candidate, CodePath path);

@@ -22,10 +22,10 @@ std::tuple<SweepOutcome::Fault, int32_t, int32_t, int32_t, int64_t> key(const Sw
 }
 
 TEST(NeighbourhoodSweep, ThePortablePathIsAlwaysThereAndListedFirst) {
-  const std::vector<CountingPath> paths = availableCountingPaths();
+  const std::vector<CodePath> paths = availableCodePaths();
   ASSERT_FALSE(paths.empty());
-  EXPECT_EQ(paths.front(), CountingPath::Portable);
-  EXPECT_EQ(paths.back(), fastestCountingPath());
+  EXPECT_EQ(paths.front(), CodePath::Portable);
+  EXPECT_EQ(paths.back(), fastestCodePath());
 }
 
 // Every path must give the same outcome, fault or count, on grids of every width that the
@@ -49,9 +49,9 @@ TEST(NeighbourhoodSweep, EveryPathGivesTheSameOutcome) {
     }
     const TestCase testCase = testCaseOf(grid, d, pick(1, std::min(full, 12)), pick(1, full));
     const Grid candidate = gridOf(grid);
-    const SweepOutcome expected = sweepNeighbourhoods(testCase, candidate, CountingPath::Portable);
+    const SweepOutcome expected = sweepNeighbourhoods(testCase, candidate, CodePath::Portable);
     faults += expected.fault != SweepOutcome::Fault::None;
-    for (const CountingPath path : availableCountingPaths()) {
+    for (const CodePath path : availableCodePaths()) {
       ASSERT_EQ(key(sweepNeighbourhoods(testCase, candidate, path)), key(expected))
           << "round " << round << " n " << n << " d " << d << " path " << static_cast<int>(path);
     }

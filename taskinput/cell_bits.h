@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "taskinput/cpu_path.h"
+#include "codepath/code_path.h"
 
 #if MREZOVNIK_AVX2_PATH
 #include <immintrin.h>

@@ -62,7 +62,7 @@ TEST(CellBits, MasksOfCellCharactersAgreeWithEachByteOnEveryPath) {
         << cells;
     EXPECT_TRUE(sameMasks(cell_bits::masksOfAnyBytes(cells.data()), expected)) << cells;
 #if MREZOVNIK_AVX2_PATH
-    if (canRunCountingPath(CountingPath::Avx2)) {
+    if (canRunCodePath(CodePath::Avx2)) {
       EXPECT_TRUE(sameMasks(cell_bits::masksAvx2(cells.data()), expected)) << cells;
     }
 #endif
@@ -77,7 +77,7 @@ TEST(CellBits, AByteThatIsNoCellCharacterIsInNoMaskAndIsFoundAnywhere) {
       const CellMasks expected = expectedMasks(cells);
       EXPECT_TRUE(sameMasks(cell_bits::masksOfAnyBytes(cells.data()), expected)) << k;
 #if MREZOVNIK_AVX2_PATH
-      if (canRunCountingPath(CountingPath::Avx2)) {
+      if (canRunCodePath(CodePath::Avx2)) {
         EXPECT_TRUE(sameMasks(cell_bits::masksAvx2(cells.data()), expected)) << k;
       }
 #endif

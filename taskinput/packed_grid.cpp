@@ -86,9 +86,9 @@ std::unique_ptr<T[]> copyOf(const std::unique_ptr<T[]>& from, std::size_t count)
 
 }  // namespace
 
-PackedGrid::PackedGrid(const Grid& grid) : PackedGrid(grid, fastestCountingPath()) {}
+PackedGrid::PackedGrid(const Grid& grid) : PackedGrid(grid, fastestCodePath()) {}
 
-PackedGrid::PackedGrid(const Grid& grid, CountingPath path)
+PackedGrid::PackedGrid(const Grid& grid, CodePath path)
     : n_(grid.size()),
       nonWhite_(unsetArray<uint64_t>(nonWhiteWordCount())),
       colours_(unsetArray<uint64_t>(nonWhiteWordCount() + 2)),

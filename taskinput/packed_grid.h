@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "taskinput/cpu_path.h"
+#include "codepath/code_path.h"
 #include "taskinput/grid.h"
 
 /// A grid of the input file in about one bit a cell, so that a hundred full-size test cases
@@ -23,7 +23,7 @@ class PackedGrid {
   /// as white: the test case reader rejects such a grid before its record is accepted.
   explicit PackedGrid(const Grid& grid);
   /// The same, packed by the loops built for `path` (which this machine must be able to run).
-  PackedGrid(const Grid& grid, CountingPath path);
+  PackedGrid(const Grid& grid, CodePath path);
 
   /// The number of rows, and of columns.
   int32_t size() const { return n_; }

@@ -53,9 +53,9 @@ TEST(PackedGrid, KeepsEveryCellOfEveryLayoutWidthAndMixOnEveryPath) {
     for (const auto& mix : mixes) {
       const Rows rows = randomRows(n, mix[0], mix[1], random);
       const Grid grid = gridOverBlack(rows);
-      const PackedGrid portable(grid, CountingPath::Portable);
+      const PackedGrid portable(grid, CodePath::Portable);
       ASSERT_TRUE(holds(portable, rows)) << "n " << n << " mix " << mix[0] << "/" << mix[1];
-      for (const CountingPath path : availableCountingPaths()) {
+      for (const CodePath path : availableCodePaths()) {
         ASSERT_EQ(PackedGrid(grid, path), portable)
             << "n " << n << " path " << static_cast<int>(path);
       }
@@ -74,7 +74,7 @@ TEST(PackedGrid, PacksAByteThatIsNoCellCharacterAsWhiteOnEveryPath) {
       Grid withInvalid = gridOf(rows);
       for (const char invalid : InvalidBytes) {
         withInvalid.rowData(n - 1)[column] = invalid;
-        for (const CountingPath path : availableCountingPaths()) {
+        for (const CodePath path : availableCodePaths()) {
           const PackedGrid packed(withInvalid, path);
           ASSERT_EQ(packed.cell(n - 1, column), '.') << "n " << n << " column " << column;
           ASSERT_EQ(packed, PackedGrid(gridOf(asWhite), path)) << "n " << n << " column " << column;

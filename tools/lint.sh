@@ -13,7 +13,7 @@ echo "== clang-format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "== clang-tidy"
-run-clang-tidy -quiet -p "$build" -j "$jobs" "$(pwd)/(driver|textio|taskinput|judge|tests|tools)/.*\.cpp$" \
+run-clang-tidy -quiet -p "$build" -j "$jobs" "$(pwd)/(driver|textio|codepath|taskinput|judge|tests|tools)/.*\.cpp$" \
   >"$build/clang-tidy.log" 2>&1 || { grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u; exit 1; }
 
 echo "== cppcheck"

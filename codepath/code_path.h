@@ -5,7 +5,7 @@
 /// The machine code that the input packing and the grid check run: the same source, built
 /// for the baseline processor or for a wider vector unit that is chosen only where the
 /// processor has it.
-enum class CountingPath {
+enum class CodePath {
   /// Baseline instructions; runs everywhere.
   Portable,
   /// 256-bit vector instructions and bit deposit/extract (x86-64 with AVX2 and BMI2).
@@ -33,16 +33,14 @@ enum class CountingPath {
 #endif
 
 /// Whether this machine can run a path.
-bool canRunCountingPath(CountingPath path);
+bool canRunCodePath(CodePath path);
 
 /// Whether work asked for on `path` runs the AVX2 loops: the path is AVX2 and this machine can
 /// run it (any other request runs the portable loops).
-inline bool runsAvx2Loops(CountingPath path) {
-  return path == CountingPath::Avx2 && canRunCountingPath(path);
-}
+inline bool runsAvx2Loops(CodePath path) { return path == CodePath::Avx2 && canRunCodePath(path); }
 
 /// The paths that this machine can run, the portable one first.
-std::vector<CountingPath> availableCountingPaths();
+std::vector<CodePath> availableCodePaths();
 
 /// The fastest path that this machine can run.
-CountingPath fastestCountingPath();
+CodePath fastestCodePath();
