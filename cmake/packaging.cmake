@@ -1,4 +1,4 @@
-# Installation and packages. `cmake --install` puts the program in bin/ and the README with
+# Installation and packages. `cmake --install` puts the two programs in bin/ and the README with
 # the examples in share/doc/mrezovnik/; CPack packs the same tree: a .deb and a .tar.gz on
 # Linux, a .zip for Windows.
 include(GNUInstallDirs)
@@ -23,7 +23,7 @@ else()
   set(MREZOVNIK_EXAMPLES_DIR ${PROJECT_SOURCE_DIR}/examples)
 endif()
 
-install(TARGETS mrezovnik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS mrezovnik mrezovnik-diagnose RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${MREZOVNIK_EXAMPLES_DIR}/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 

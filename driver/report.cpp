@@ -1,8 +1,9 @@
 #include "driver/report.h"
 
-#include <algorithm>
 #include <cinttypes>
 #include <cstring>
+
+#include "textio/assertion.h"
 
 void writeSuccessReport(std::FILE* report, const std::vector<TestResult>& results) {
   std::fprintf(report, "OK\n%zu\n", results.size());
@@ -12,15 +13,15 @@ void writeSuccessReport(std::FILE* report, const std::vector<TestResult>& result
 }
 
 void writeFailureReport(std::FILE* report, int32_t checkNumber, std::string_view message) {
-  const std::size_t shown = std::min(message.size(), message.find('\0'));
+  const std::string_view shown = shownMessage(message);
   std::fprintf(report, "Napaka [Mrezovnik:%" PRId32 "]: ", checkNumber);
-  std::fwrite(message.data(), 1, shown, report);
+  std::fwrite(shown.data(), 1, shown.size(), report);
   std::fputs("\n-1\n", report);
 }
 
 void writeUnexpectedReport(std::FILE* report) {
-  std::fputs("Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n",
-             report);
+  std::fwrite(UnexpectedFailureText.data(), 1, UnexpectedFailureText.size(), report);
+  std::fputs("\n-1\n", report);
 }
 
 bool closeReport(std::FILE* report) {

@@ -13,8 +13,9 @@ namespace {
 using sweep_kernels::SweepShape;
 
 /// The sweep built for the baseline processor.
-SweepOutcome sweepPortable(const Grid& grid, const SweepShape& shape) {
-  return sweep_kernels::sweepGrid<sweep_kernels::ScalarSums>(grid, shape);
+template <class Faults>
+uint64_t sweepPortable(const Grid& grid, const SweepShape& shape, Faults& faults) {
+  return sweep_kernels::sweepGrid<sweep_kernels::ScalarSums>(grid, shape, faults);
 }
 
 #if MREZOVNIK_AVX2_PATH
@@ -60,18 +61,37 @@ struct Avx2Sums {
 };
 
 /// The same sweep built for AVX2.
-[[gnu::target("avx2")]] SweepOutcome sweepAvx2(const Grid& grid, const SweepShape& shape) {
-  return sweep_kernels::sweepGrid<Avx2Sums>(grid, shape);
+template <class Faults>
+[[gnu::target("avx2")]] uint64_t sweepAvx2(const Grid& grid, const SweepShape& shape,
+                                           Faults& faults) {
+  return sweep_kernels::sweepGrid<Avx2Sums>(grid, shape, faults);
 }
 #endif
+
+/// The sweep on the given path, its faults handed to `faults`: the sum of the black counts.
+template <class Faults>
+uint64_t sweepOnPath(const TestCase& testCase, const Grid& candidate, CodePath path,
+                     Faults& faults) {
+  const SweepShape shape{testCase.n, std::min(testCase.d, testCase.n - 1), testCase.b, testCase.c};
+#if MREZOVNIK_AVX2_PATH
+  if (runsAvx2Loops(path)) return sweepAvx2(candidate, shape, faults);
+#endif
+  static_cast<void>(path);
+  return sweepPortable(candidate, shape, faults);
+}
 
 }  // namespace
 
 SweepOutcome sweepNeighbourhoods(const TestCase& testCase, const Grid& candidate, CodePath path) {
-  const SweepShape shape{testCase.n, std::min(testCase.d, testCase.n - 1), testCase.b, testCase.c};
-#if MREZOVNIK_AVX2_PATH
-  if (runsAvx2Loops(path)) return sweepAvx2(candidate, shape);
-#endif
-  static_cast<void>(path);
-  return sweepPortable(candidate, shape);
+  sweep_kernels::FirstFault faults;
+  const uint64_t blackCountSum = sweepOnPath(testCase, candidate, path, faults);
+  return faults.outcome(blackCountSum);
+}
+
+ThresholdFaults sweepEveryFault(const TestCase& testCase, const Grid& candidate, std::size_t limit,
+                                CodePath path) {
+  sweep_kernels::EveryFault faults{FaultList(limit), FaultList(limit)};
+  const uint64_t blackCountSum = sweepOnPath(testCase, candidate, path, faults);
+  return {std::move(faults.tooFewWhite), std::move(faults.tooManyBlack),
+          static_cast<int64_t>(blackCountSum / 2)};
 }

@@ -44,19 +44,29 @@ int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCo
 
 }  // namespace
 
-std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<TestCase>& testCases) {
+void readSubmissionHeader(LineReader& reader) {
   readContestantNumber(reader);
   std::string line;
   readTaskNameLine(reader, line, "drugi", 254);
+}
 
+int32_t readBlockHeader(LineReader& reader, int32_t testCount, std::string& line) {
+  // Between blocks the file may end, and empty lines are passed over.
+  while (readLineIfPresent(reader, line)) {
+    if (!line.empty()) return parseBlockHeader(line, reader.lineNo, testCount);
+  }
+  return 0;
+}
+
+std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<TestCase>& testCases) {
+  readSubmissionHeader(reader);
   const auto testCount = static_cast<int32_t>(testCases.size());
   std::vector<TestResult> results;
   // One block at a time; its row buffer is reused by the next block.
   SubmittedGrid block;
-  // Between blocks the file may end, and empty lines are passed over.
-  while (readLineIfPresent(reader, line)) {
-    if (line.empty()) continue;
-    const int32_t number = parseBlockHeader(line, reader.lineNo, testCount);
+  std::string line;
+  for (int32_t number = readBlockHeader(reader, testCount, line); number != 0;
+       number = readBlockHeader(reader, testCount, line)) {
     TestResult result;
     readSubmittedGrid(block, reader, number, testCases[number - 1], result);
     results.push_back(result);
@@ -64,14 +74,13 @@ std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<Tes
   return results;
 }
 
-void readSubmittedGrid(SubmittedGrid& block, LineReader& reader, int32_t number,
-                       const TestCase& testCase, TestResult& result) {
-  result.number = number;
+void readBlockRows(SubmittedGrid& block, LineReader& reader, int32_t number,
+                   const TestCase& testCase) {
   block.number = number;
   block.testCase = &testCase;
+  block.headerLine = reader.lineNo;
   const int32_t n = testCase.n;
   block.rows.resize(n);
-  const int64_t headerLine = reader.lineNo;
   for (int32_t row = 0; row < n; ++row) {
     const std::size_t length = readRow(reader, block.rows.rowData(row), n);
     if (length != static_cast<std::size_t>(n)) {
@@ -80,10 +89,19 @@ void readSubmittedGrid(SubmittedGrid& block, LineReader& reader, int32_t number,
                      __FILE__, 217);
     }
   }
+}
+
+void readSubmittedGrid(SubmittedGrid& block, LineReader& reader, int32_t number,
+                       const TestCase& testCase, TestResult& result) {
+  result.number = number;
+  readBlockRows(block, reader, number, testCase);
   std::string message;
   if (!checkGrid(testCase, block.rows, message, result.nearPairs)) {
-    throwAssertion(composeMessage("[napaka v resitvi, ki se zacne v ", headerLine,
-                                  ". vrstici oddane datoteke] ", message),
-                   __FILE__, 221);
+    throwAssertion(refusedBlockMessage(block.headerLine, message), __FILE__, 221);
   }
+}
+
+std::string refusedBlockMessage(int64_t headerLine, std::string_view message) {
+  return composeMessage("[napaka v resitvi, ki se zacne v ", headerLine,
+                        ". vrstici oddane datoteke] ", message);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "taskinput/test_case.h"
@@ -22,6 +24,8 @@ struct SubmittedGrid {
   const TestCase* testCase = nullptr;
   /// The block's rows as read.
   Grid rows;
+  /// The number of the block's header line, which its messages name.
+  int64_t headerLine = 0;
 };
 
 /// Reads and judges the whole submission from its first line: one result per block, in
@@ -32,3 +36,18 @@ std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<Tes
 /// judges them against `testCase`, filling `block` and `result`.
 void readSubmittedGrid(SubmittedGrid& block, LineReader& reader, int32_t number,
                        const TestCase& testCase, TestResult& result);
+
+/// Reads lines 1 and 2: the contestant number (checks 248, 249) and the task name (check 254).
+void readSubmissionHeader(LineReader& reader);
+
+/// Passes over empty lines to the next block's header line and returns its test case number,
+/// 1 to testCount (checks 263, 264), or 0 when the file ends first. `line` is scratch space.
+int32_t readBlockHeader(LineReader& reader, int32_t testCount, std::string& line);
+
+/// Reads the n rows of a block whose header line was the reader's last line into `block`
+/// (check 217 for a row of another length), and notes its number, test case and header line.
+void readBlockRows(SubmittedGrid& block, LineReader& reader, int32_t number,
+                   const TestCase& testCase);
+
+/// The message of check 221: the refused block's header line, then the grid check's message.
+std::string refusedBlockMessage(int64_t headerLine, std::string_view message);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "judge/cell_fault.h"
 #include "judge/neighbourhood_sweep.h"
 #include "taskinput/test_case.h"
 
@@ -284,39 +285,79 @@ MREZOVNIK_PATH_INLINE bool hasBlack(const char* row, int32_t n) {
   return std::memchr(row, Black, static_cast<std::size_t>(n)) != nullptr;
 }
 
-/// What the sweep has found so far.
-struct SweepProgress {
-  uint64_t blackCountSum = 0;
-  SweepOutcome firstBlackFault;
+/// What the evaluation wants of the sweep: the first white-count fault, which ends it, else
+/// the first black-count fault.
+struct FirstFault {
+  /// The first white-count fault, once found.
+  SweepOutcome tooFewWhite;
+  /// The first black-count fault, once found.
+  SweepOutcome tooManyBlack;
+
+  /// Takes the faults of row i; true when the sweep ends there.
+  template <class View>
+  MREZOVNIK_PATH_INLINE bool takeRow(const char* row, int32_t i, View view, const SweepShape& shape,
+                                     const RowTotals& totals) {
+    if (totals.whiteFault) {
+      tooFewWhite = findFault(row, i, view, shape, SweepOutcome::Fault::TooFewWhite);
+      return true;
+    }
+    if (totals.blackFault && tooManyBlack.row < 0) {
+      tooManyBlack = findFault(row, i, view, shape, SweepOutcome::Fault::TooManyBlack);
+    }
+    return false;
+  }
+
+  /// The outcome of a sweep whose black counts summed to `blackCountSum`.
+  SweepOutcome outcome(uint64_t blackCountSum) const {
+    if (tooFewWhite.row >= 0) return tooFewWhite;
+    if (tooManyBlack.row >= 0) return tooManyBlack;
+    SweepOutcome clean;
+    clean.nearPairs = static_cast<int64_t>(blackCountSum / 2);
+    return clean;
+  }
 };
 
-/// Scans row i; true, with the outcome, when a white-count fault ends the sweep there.
-template <class Prefix>
-MREZOVNIK_PATH_INLINE bool scanAndStop(const Grid& grid, int32_t i, const Prefix& prefix,
-                                       const SweepShape& shape, SweepProgress& progress,
-                                       SweepOutcome& outcome) {
+/// What the diagnosis wants of the sweep: every threshold fault, each kind in row-major order.
+struct EveryFault {
+  FaultList tooFewWhite;
+  FaultList tooManyBlack;
+
+  /// Takes the faults of row i; the sweep never ends early.
+  template <class View>
+  MREZOVNIK_PATH_INLINE bool takeRow(const char* row, int32_t i, View view, const SweepShape& shape,
+                                     const RowTotals& /*totals*/) {
+    for (int32_t j = 0; j < shape.n; ++j) {
+      const int32_t end = std::min(j + 2 * shape.reach + 1, shape.n + shape.reach);
+      const bool black = row[j] == Black;
+      const int32_t whites = view.whites(end, j);
+      const int32_t blacks = view.blacks(end, j) - 1;
+      if (black & (whites < shape.b)) tooFewWhite.add({i, j, FaultKind::TooFewWhite, whites});
+      if (black & (blacks > shape.c)) tooManyBlack.add({i, j, FaultKind::TooManyBlack, blacks});
+    }
+    return false;
+  }
+};
+
+/// Scans row i and hands a row with a fault to `faults`; true when the sweep ends there.
+template <class Prefix, class Faults>
+MREZOVNIK_PATH_INLINE bool scanAndReport(const Grid& grid, int32_t i, const Prefix& prefix,
+                                         const SweepShape& shape, Faults& faults,
+                                         uint64_t& blackCountSum) {
   const char* row = grid.rowData(i);
   const RowTotals totals = scanRow(row, prefix.view(), shape);
-  if (totals.whiteFault) {
-    outcome = findFault(row, i, prefix.view(), shape, SweepOutcome::Fault::TooFewWhite);
-    return true;
-  }
-  if (totals.blackFault && progress.firstBlackFault.row < 0) {
-    progress.firstBlackFault =
-        findFault(row, i, prefix.view(), shape, SweepOutcome::Fault::TooManyBlack);
-  }
-  progress.blackCountSum += totals.blackCountSum;
-  return false;
+  blackCountSum += totals.blackCountSum;
+  if (!totals.whiteFault && !totals.blackFault) return false;
+  return faults.takeRow(row, i, prefix.view(), shape, totals);
 }
 
 /// The counting phase as one row-major sweep, two rows at a time. For the rows within
 /// distance d of a row it keeps, per column, the packed white and black counts, then sums
 /// them along the row; two rows' sums run side by side. Counts that no row has entered or
 /// left since they were last summed are not summed again. A row without a black cell is not
-/// scanned. White-count faults end the sweep; the first black-count fault is kept until the
-/// sweep has found no white-count fault.
-template <class Prefix>
-MREZOVNIK_PATH_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& shape) {
+/// scanned. Rows with a threshold fault go to `faults`, which may end the sweep. Returns the
+/// sum of the black counts of the black cells scanned.
+template <class Prefix, class Faults>
+MREZOVNIK_PATH_INLINE uint64_t sweep(const Grid& grid, const SweepShape& shape, Faults& faults) {
   const int32_t n = shape.n;
   const int32_t reach = shape.reach;
   std::vector<uint32_t> columnCounts(2 * static_cast<std::size_t>(n), 0);
@@ -362,8 +403,7 @@ MREZOVNIK_PATH_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& sha
     moveColumns(buffers[0], buffers[0], nullptr, grid.rowData(i), n);
   // Per column, the counts around row i, and around row i + 1.
   const uint32_t* columns = buffers[0];
-  SweepProgress progress;
-  SweepOutcome outcome;
+  uint64_t blackCountSum = 0;
   for (int32_t i = 0; i < n; i += 2) {
     const bool pair = i + 1 < n;
     const uint32_t* nextColumns = pair ? advance(columns, i + 1) : columns;
@@ -377,31 +417,30 @@ MREZOVNIK_PATH_INLINE SweepOutcome sweep(const Grid& grid, const SweepShape& sha
       summed[0] = generation;
       summed[1] = nextGeneration;
     }
-    if (scan &&
-        scanAndStop(grid, i, sumsOf(columns, slotOf(nextGeneration)), shape, progress, outcome)) {
-      return outcome;
+    if (scan && scanAndReport(grid, i, sumsOf(columns, slotOf(nextGeneration)), shape, faults,
+                              blackCountSum)) {
+      return blackCountSum;
     }
-    if (scanNext && scanAndStop(grid, i + 1, sumsOf(nextColumns, slotOf(generation)), shape,
-                                progress, outcome)) {
-      return outcome;
+    if (scanNext && scanAndReport(grid, i + 1, sumsOf(nextColumns, slotOf(generation)), shape,
+                                  faults, blackCountSum)) {
+      return blackCountSum;
     }
     if (i + 2 < n) columns = advance(nextColumns, i + 2);
   }
-  if (progress.firstBlackFault.row >= 0) return progress.firstBlackFault;
-  outcome.nearPairs = static_cast<int64_t>(progress.blackCountSum / 2);
-  return outcome;
+  return blackCountSum;
 }
 
 /// The sweep with the prefix layout that the window's size allows, its row sums made by
 /// `Sums`: packed sums where they fit their halves, or where the halves may wrap and every
 /// window fits; else sums in blocks.
-template <class Sums>
-MREZOVNIK_PATH_INLINE SweepOutcome sweepGrid(const Grid& grid, const SweepShape& shape) {
-  if (shape.rowSumsFitHalves()) return sweep<PackedPrefix<Sums, false>>(grid, shape);
+template <class Sums, class Faults>
+MREZOVNIK_PATH_INLINE uint64_t sweepGrid(const Grid& grid, const SweepShape& shape,
+                                         Faults& faults) {
+  if (shape.rowSumsFitHalves()) return sweep<PackedPrefix<Sums, false>>(grid, shape, faults);
   if constexpr (Sums::HalvesWrap) {
-    if (shape.windowsFitHalves()) return sweep<PackedPrefix<Sums, true>>(grid, shape);
+    if (shape.windowsFitHalves()) return sweep<PackedPrefix<Sums, true>>(grid, shape, faults);
   }
-  return sweep<SplitPrefix<Sums>>(grid, shape);
+  return sweep<SplitPrefix<Sums>>(grid, shape, faults);
 }
 
 }  // namespace sweep_kernels

@@ -22,3 +22,13 @@ class EAssertion {
 /// The message is moved into the exception: a message that quotes a long line is never
 /// copied.
 [[noreturn]] void throwAssertion(std::string message, std::string_view file, int32_t line);
+
+/// The text that a report gives for a failure that is no failed check, such as exhausted
+/// memory.
+inline constexpr std::string_view UnexpectedFailureText =
+    "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.";
+
+/// The part of a message that a report shows: up to its first NUL byte.
+inline std::string_view shownMessage(std::string_view message) {
+  return message.substr(0, message.find('\0'));
+}

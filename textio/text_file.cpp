@@ -51,6 +51,7 @@ TextFile::Piece TextFile::nextPiece() {
 void TextFile::refill() {
   const std::size_t kept = end_ - begin_;
   std::memmove(buffer_.get(), buffer_.get() + begin_, kept);
+  bufferStart_ += begin_;
   begin_ = 0;
   end_ = kept;
   const std::size_t got = std::fread(buffer_.get() + end_, 1, chunkSize_ - end_, file_);

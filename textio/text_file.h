@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -26,6 +27,10 @@ class TextFile {
 
   /// Whether at least one more line can be read.
   bool hasLine();
+
+  /// The offset in the file of the first byte not yet read as part of a line: after a
+  /// whole line, where the next one starts.
+  uint64_t position() const { return bufferStart_ + begin_; }
 
   /// Reads the next line, calling `sink(std::string_view)` for each of its pieces in
   /// order (possibly none for an empty line); false, without a call, when no line is left.
@@ -57,6 +62,8 @@ class TextFile {
   /// At least 2, so that a held-back carriage return leaves room to read behind it.
   std::size_t chunkSize_;
   std::unique_ptr<char[]> buffer_;
+  /// The offset in the file of the buffer's first byte.
+  uint64_t bufferStart_ = 0;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
   bool exhausted_ = false;

@@ -85,6 +85,17 @@ TEST(TextFile, ChunkBoundariesNeverChangeTheLines) {
   }
 }
 
+TEST(TextFile, PositionIsWhereTheNextLineStartsWhateverTheChunks) {
+  const std::string text = "ab\r\n\n\rc\r\nlonger line\nend";
+  TempFile file(text);
+  for (std::size_t chunk = 2; chunk <= 9; ++chunk) {
+    TextFile in(file.path(), chunk);
+    std::vector<uint64_t> starts = {in.position()};
+    while (in.readLine([](std::string_view) {})) starts.push_back(in.position());
+    EXPECT_EQ(starts, (std::vector<uint64_t>{0, 4, 5, 9, 21, 24})) << "chunk " << chunk;
+  }
+}
+
 TEST(TextFile, ReadsLinesLongerThanAChunk) {
   const std::string longLine(300000, 'x');
   TempFile file(longLine + "\r\n" + longLine + "\r");

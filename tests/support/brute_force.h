@@ -134,3 +134,42 @@ inline std::vector<std::pair<int32_t, int32_t>> edgeThresholds(const std::vector
   }
   return pairs;
 }
+
+/// The name of the comparison rule that a candidate cell breaks, or "" when it passes.
+inline std::string comparisonKind(char in, char out) {
+  if (out != 'R' && out != '#' && out != '.') return "invalidCell";
+  if (in == 'R' && out != 'R') return "redChanged";
+  if (in == '#' && out != '#') return "blackChanged";
+  if (in == '.' && out == 'R') return "whiteToRed";
+  return {};
+}
+
+/// Every fault of a candidate as "<kind>: <message>": the comparison faults in row-major
+/// order, then every black cell with fewer than b whites, then every one with more than c
+/// blacks, each counted on the candidate as it stands.
+inline std::vector<std::string> bruteForceFaults(const Rows& input, const Rows& candidate,
+                                                 int32_t d, int32_t b, int32_t c) {
+  std::vector<std::string> faults;
+  const auto n = static_cast<int32_t>(input.size());
+  for (int32_t i = 0; i < n; ++i) {
+    for (int32_t j = 0; j < n; ++j) {
+      const std::string kind = comparisonKind(input[i][j], candidate[i][j]);
+      if (!kind.empty())
+        faults.push_back(kind + ": " + cellFault(i, j, input[i][j], candidate[i][j]));
+    }
+  }
+  const std::vector<BlackCell> cells = blackCells(candidate, d);
+  for (const BlackCell& cell : cells) {
+    if (cell.whites >= b) continue;
+    faults.push_back("tooFewWhite: " + cellPlace(cell.row, cell.column) + "crno in ima " +
+                     std::to_string(cell.whites) +
+                     " bliznjih belih polj, kar je manj kot b = " + std::to_string(b));
+  }
+  for (const BlackCell& cell : cells) {
+    if (cell.blacks <= c) continue;
+    faults.push_back("tooManyBlack: " + cellPlace(cell.row, cell.column) + "crno in ima " +
+                     std::to_string(cell.blacks) +
+                     " bliznjih crnih polj, kar je vec kot c = " + std::to_string(c));
+  }
+  return faults;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "codepath/code_path.h"
+#include "judge/grid_diagnosis.h"
+#include "judge/submission.h"
+#include "taskinput/test_case.h"
+#include "textio/line_reader.h"
+
+// A contestant's diagnosis: every block of the submission judged on its own against its test
+// case, with every fault of a refused block, read by the evaluator's own readers and checks.
+
+/// The verdict of one block, whether or not an earlier block was refused.
+struct BlockDiagnosis {
+  /// The block's header line, which its message names.
+  int64_t headerLine;
+  /// The offset in the submission of the block's first row.
+  uint64_t rowsOffset;
+  /// The test case that the block answers; an element of the diagnosed list.
+  const TestCase* testCase;
+  /// The block's faults and near-pair count.
+  GridDiagnosis grid;
+
+  /// Whether the block breaks no rule.
+  bool accepted() const { return grid.faults.total() == 0; }
+  /// A refused block's message as check 221 gives it when this block is the first refused:
+  /// the block's prefix, then its first fault's message.
+  std::string message() const;
+};
+
+/// A fault that ends all reading: a failed check of the input file or of the submission's
+/// structure, or a failure that is no check.
+struct DiagnosisStop {
+  /// The check number; 0 for a failure that is no check, such as exhausted memory.
+  int32_t check = 0;
+  /// The message as a report shows it.
+  std::string message;
+};
+
+/// Receives a diagnosis as it is made.
+class DiagnosisSink {
+ public:
+  virtual ~DiagnosisSink() = default;
+  /// One block, in submission order.
+  virtual void takeBlock(const BlockDiagnosis& block) = 0;
+  /// The fault that ended all reading, after the blocks before it.
+  virtual void takeStop(const DiagnosisStop& stop) = 0;
+};
+
+/// The faults that a block keeps unless a caller asks for another number.
+inline constexpr std::size_t DefaultListedFaults = 1000;
+
+/// Reads the input file into `testCases`; false, after handing `sink` the stop, when it
+/// has a fault.
+bool readInputForDiagnosis(const std::string& inputPath, std::vector<TestCase>& testCases,
+                           DiagnosisSink& sink);
+
+/// Diagnoses every block of a submission against `testCases`, handing each to `sink` as soon
+/// as it is judged, each keeping its first `limit` faults (at least 1); then the stop, if a
+/// fault ends the reading.
+void diagnoseSubmission(LineReader& reader, const std::vector<TestCase>& testCases,
+                        DiagnosisSink& sink, std::size_t limit, CodePath path);
+
+/// Reads the input file, then diagnoses the submission; a fault in the input file gives
+/// only the stop.
+void diagnose(const std::string& inputPath, const std::string& submissionPath, DiagnosisSink& sink,
+              std::size_t limit = DefaultListedFaults, CodePath path = fastestCodePath());
