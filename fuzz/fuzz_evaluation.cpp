@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "fuzz/diagnosis_agreement.h"
 #include "fuzz/eval_workspace.h"
 #include "fuzz/report_form.h"
 
@@ -47,5 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   writeFileOrAbort(processWorkspace().submissionPath(), files.submission);
   const std::string report = processWorkspace().evaluate(files.input, files.submission);
   requireWellFormedReport(report, ReportLimits{AllCheckNumbers, 100});
+  requireDiagnosisAgrees(processWorkspace().inputPath(), processWorkspace().submissionPath(),
+                         report);
   return 0;
 }

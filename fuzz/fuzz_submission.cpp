@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "fixed_input.h"
+#include "fuzz/diagnosis_agreement.h"
 #include "fuzz/eval_workspace.h"
 #include "fuzz/report_form.h"
 
@@ -30,5 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   writeFileOrAbort(processWorkspace().submissionPath(), submission);
   const std::string report = processWorkspace().evaluate(FixedInput, submission);
   requireWellFormedReport(report, ReportLimits{SubmissionCheckNumbers, FixedTestCount});
+  requireDiagnosisAgrees(processWorkspace().inputPath(), processWorkspace().submissionPath(),
+                         report);
   return 0;
 }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# End-to-end benchmark: builds the optimised evaluator and the case generator, generates the
-# three kinds of full-size cases (ok, fail-last, crlf), checks that the evaluator's report
-# and standard output equal the expected ones, then times `mrezovnik eval` next to
-# `wc -l` over the same two files (the floor: every byte read once), runs interleaved.
+# End-to-end benchmark: builds the optimised evaluator, the diagnosis program and the case
+# generator, generates the four kinds of full-size cases (ok, fail-last, crlf, refuse-all),
+# checks that the evaluator's report and standard output equal the expected ones and that
+# the diagnosis judges every block, then times `mrezovnik eval` and `mrezovnik-diagnose`
+# next to `wc -l` over the same two files (the floor: every byte read once), runs
+# interleaved.
 #
 #   tools/bench.sh [--tests T] [--n N] [--seed S] [--runs R] [--baseline REV|BIN]
 #
@@ -23,9 +25,10 @@ seed=${BENCH_SEED:-1}
 runs=${BENCH_RUNS:-5}
 baseline=${BENCH_BASELINE:-}
 baseline_program=
-variants=(ok fail-last crlf)
+variants=(ok fail-last crlf refuse-all)
 cases_root=build/bench-cases
 program=build/release/driver/mrezovnik
+diagnose_program=build/release/driver/mrezovnik-diagnose
 generator=build/release/tools/gen_cases
 
 # Prints a message and stops.
@@ -55,7 +58,7 @@ parse_options() {
 build() {
   local log
   log=$(mktemp)
-  if ! { cmake --preset release && cmake --build --preset release --target mrezovnik gen_cases; } \
+  if ! { cmake --preset release && cmake --build --preset release --target mrezovnik mrezovnik-diagnose gen_cases; } \
     >"$log" 2>&1; then
     cat "$log" >&2
     rm -f "$log"
@@ -133,6 +136,23 @@ check() {
   echo "checked   $variant with $program: report and standard output as expected ($(head -n 1 "$dir/report.txt" | cut -d " " -f 1-2))"
 }
 
+# Diagnoses one variant once and checks that every block was judged, and refused where the
+# variant refuses them all (refuse-all) or accepted where it accepts them all (ok, crlf).
+check_diagnosis() {
+  local variant=$1 dir=$cases_root/$1 blocks refused
+  "$diagnose_program" "$dir/input.txt" "$dir/submission.txt" >"$dir/diagnosis.json" ||
+    die "$variant: mrezovnik-diagnose exited with $?"
+  blocks=$(grep -c '^{"line": ' "$dir/diagnosis.json" || true)
+  refused=$(grep -c '"verdict": "refused"' "$dir/diagnosis.json" || true)
+  [ "$blocks" = "$tests" ] || die "$variant: the diagnosis judged $blocks blocks, not $tests"
+  case $variant in
+    refuse-all) [ "$refused" = "$tests" ] || die "$variant: the diagnosis refused $refused blocks" ;;
+    fail-last) [ "$refused" = 1 ] || die "$variant: the diagnosis refused $refused blocks" ;;
+    *) [ "$refused" = 0 ] || die "$variant: the diagnosis refused $refused blocks" ;;
+  esac
+  echo "checked   $variant with $diagnose_program: $blocks blocks judged, $refused refused"
+}
+
 # Runs a command once under /usr/bin/time; prints its wall time in ms and its peak resident
 # set in KiB. Standard output is dropped.
 timed_run() {
@@ -158,7 +178,7 @@ largest() {
 # Times one variant, wc, eval and the baseline's eval interleaved, and prints its table row.
 bench_variant() {
   local variant=$1 dir=$cases_root/$1
-  local wc_ms=() eval_ms=() eval_kib=() baseline_ms=() run
+  local wc_ms=() eval_ms=() eval_kib=() diagnose_ms=() diagnose_kib=() baseline_ms=() run
   for ((run = 0; run < runs; run++)); do
     read -r ms _ < <(timed_run wc -l "$dir/input.txt" "$dir/submission.txt")
     wc_ms+=("$ms")
@@ -171,16 +191,23 @@ bench_variant() {
       "$dir/report.txt")
     eval_ms+=("$ms")
     eval_kib+=("$kib")
+    read -r ms kib < <(timed_run "$diagnose_program" "$dir/input.txt" "$dir/submission.txt")
+    diagnose_ms+=("$ms")
+    diagnose_kib+=("$kib")
   done
   cmp -s "$dir/report.txt" "$dir/expected-report.txt" || die "$variant: a timed run's report differs"
-  local eval_median wc_median peak input_bytes
+  local eval_median wc_median peak input_bytes diagnose_median diagnose_peak
   eval_median=$(printf '%s\n' "${eval_ms[@]}" | median)
   wc_median=$(printf '%s\n' "${wc_ms[@]}" | median)
   peak=$(printf '%s\n' "${eval_kib[@]}" | largest)
+  diagnose_median=$(printf '%s\n' "${diagnose_ms[@]}" | median)
+  diagnose_peak=$(printf '%s\n' "${diagnose_kib[@]}" | largest)
   input_bytes=$(stat -c %s "$dir/input.txt")
   local row
   row=$(awk -v v="$variant" -v e="$eval_median" -v w="$wc_median" -v k="$peak" -v b="$input_bytes" \
-    'BEGIN { printf "%-10s %9.1f %9.1f %6.1fx %9.1f MiB %9.1f MiB", v, e, w, e / w, k / 1024, b / 1048576 }')
+    -v g="$diagnose_median" -v gk="$diagnose_peak" \
+    'BEGIN { printf "%-10s %9.1f %9.1f %6.1fx %9.1f MiB %9.1f MiB %11.1f %7.1fx %9.1f MiB",
+             v, e, w, e / w, k / 1024, b / 1048576, g, g / e, gk / 1024 }')
   if [ -n "$baseline_program" ]; then
     local baseline_median
     baseline_median=$(printf '%s\n' "${baseline_ms[@]}" | median)
@@ -197,12 +224,14 @@ for variant in "${variants[@]}"; do generate "$variant"; done
 for variant in "${variants[@]}"; do
   check "$variant" "$program"
   [ -z "$baseline_program" ] || check "$variant" "$baseline_program"
+  check_diagnosis "$variant"
 done
 
 echo
-echo "mrezovnik eval against wc -l on the same two files: T=$tests n=$n seed=$seed," \
-  "median of $runs interleaved runs (load average before: $(cut -d ' ' -f 1-3 /proc/loadavg))"
-header=$(printf '%-10s %9s %9s %7s %13s %13s' variant "eval ms" "wc -l ms" ratio "eval peak" "input file")
+echo "mrezovnik eval and mrezovnik-diagnose against wc -l on the same two files: T=$tests" \
+  "n=$n seed=$seed, median of $runs interleaved runs (load average before: $(cut -d ' ' -f 1-3 /proc/loadavg))"
+header=$(printf '%-10s %9s %9s %7s %13s %13s %11s %8s %13s' variant "eval ms" "wc -l ms" ratio \
+  "eval peak" "input file" "diagnose ms" "/ eval" "diagnose peak")
 [ -z "$baseline_program" ] || header+=$(printf ' %11s %7s' "baseline ms" speedup)
 echo "$header"
 for variant in "${variants[@]}"; do bench_variant "$variant"; done

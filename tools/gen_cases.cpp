@@ -2,7 +2,7 @@
 // the report and standard output that evaluating them must give. Those expected results are
 // counted here from scratch, so that comparing them with the evaluator's also checks it.
 //
-//   gen_cases --out DIR [--tests T] [--n N] [--seed S] [--variant ok|fail-last|crlf]
+//   gen_cases --out DIR [--tests T] [--n N] [--seed S] [--variant ok|fail-last|crlf|refuse-all]
 //
 // Equal arguments give byte-equal files: every draw is the raw output of std::mt19937_64,
 // reduced by hand, never through a standard distribution.
@@ -30,10 +30,12 @@ constexpr char Black = '#';
 constexpr char White = '.';
 constexpr std::string_view TaskName = "Mrezovje";
 constexpr std::string_view Usage =
-    "usage: gen_cases --out DIR [--tests T] [--n N] [--seed S] [--variant ok|fail-last|crlf]\n";
+    "usage: gen_cases --out DIR [--tests T] [--n N] [--seed S] [--variant "
+    "ok|fail-last|crlf|refuse-all]\n";
 
-/// Which submission to write: all accepted, the last block failing, or CR LF line ends.
-enum class Variant { Ok, FailLast, Crlf };
+/// Which submission to write: all accepted, the last block failing, CR LF line ends, or
+/// every block refused with faults spread over its grid.
+enum class Variant { Ok, FailLast, Crlf, RefuseAll };
 
 /// What the command line asks for.
 struct Options {
@@ -420,6 +422,53 @@ Case failingCase(int32_t n, int32_t d, Random& random, NeighbourCounts& counts) 
   return {{n, d, std::max(1, extremes.leastWhite), 1}, std::move(input), std::move(answer)};
 }
 
+/// The colour word of a cell character in the comparison messages.
+const char* colourWord(char cell) {
+  return cell == White ? "belo" : cell == Black ? "crno" : "rdece";
+}
+
+/// The comparison message of the first answer cell in row-major order that the input
+/// refuses, or "" when every cell is allowed.
+std::string firstComparisonFault(const Grid& input, const Grid& answer) {
+  for (int32_t i = 0; i < input.size(); ++i) {
+    for (int32_t j = 0; j < input.size(); ++j) {
+      const char in = input.at(i, j);
+      const char out = answer.at(i, j);
+      const std::string place =
+          std::to_string(j + 1) + ". polje v " + std::to_string(i + 1) + ". vrstici je ";
+      if (out != Red && out != Black && out != White) {
+        return place + "neveljaven znak (koda " + std::to_string(static_cast<unsigned char>(out)) +
+               "), ki ni niti R niti # niti pika";
+      }
+      if ((in == Red || in == Black) && out != in) {
+        return place + "v vhodni mrezi " + colourWord(in) + ", v izhodni pa " + colourWord(out);
+      }
+      if (in == White && out == Red) return place + "v vhodni mrezi belo, v izhodni pa rdece";
+    }
+  }
+  return {};
+}
+
+/// The answer with faults spread over it: about one cell in a hundred of every row changed.
+/// A red or input-black cell is whitened; a white one turns red, black or 'x' by turns; a
+/// painted black cell is whitened again, which is allowed.
+Grid spreadFaults(const Grid& input, Grid answer, Random& random) {
+  constexpr char WhiteTurns[] = {Red, Black, Black, 'x'};
+  int32_t turn = 0;
+  for (int32_t i = 0; i < answer.size(); ++i) {
+    for (int32_t j = 0; j < answer.size(); ++j) {
+      if (!random.chance(per65536(10))) continue;
+      char& cell = answer.at(i, j);
+      if (cell == White) {
+        cell = WhiteTurns[turn++ % 4];
+      } else if (cell == Red || input.at(i, j) == Black || cell == Black) {
+        cell = White;
+      }
+    }
+  }
+  return answer;
+}
+
 // ---------------------------------------------------------------------------------------
 // Writing the files
 
@@ -571,13 +620,24 @@ void requireWellFormed(const Case& testCase, int32_t k, NeighbourCounts& counts)
   }
 }
 
-/// Checks that the verdicts are those the variant asks for: all accepted, or all but the
-/// last block, which fails on a black count. Throws otherwise.
+/// What checking a case's answer gives: its first comparison fault, else its thresholds.
+Verdict verdictOf(NeighbourCounts& counts, const Case& testCase) {
+  std::string fault = firstComparisonFault(testCase.input, testCase.answer);
+  if (fault.empty()) return checkThresholds(counts, testCase.parameters, testCase.answer);
+  Verdict verdict;
+  verdict.accepted = false;
+  verdict.fault = std::move(fault);
+  return verdict;
+}
+
+/// Checks that the verdicts are those the variant asks for: all accepted, all but the last
+/// block, which fails on a black count, or none. Throws otherwise.
 void requireIntendedVerdicts(const std::vector<SubmittedBlock>& blocks, Variant variant) {
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     const Verdict& verdict = blocks[i].verdict;
-    const bool shouldFail = variant == Variant::FailLast && i + 1 == blocks.size();
-    if (verdict.accepted == shouldFail || (shouldFail && !verdict.blackCountFault)) {
+    const bool lastFails = variant == Variant::FailLast && i + 1 == blocks.size();
+    const bool shouldFail = lastFails || variant == Variant::RefuseAll;
+    if (verdict.accepted == shouldFail || (lastFails && !verdict.blackCountFault)) {
       throw std::logic_error("the answer to test case " + std::to_string(blocks[i].number) +
                              " did not come out as intended");
     }
@@ -609,7 +669,12 @@ void generate(const Options& options) {
     Case testCase = buildCase(options, k, k == failingNumber, counts);
     requireWellFormed(testCase, k, counts);
     writeInputBlock(input, k, testCase);
-    verdicts.push_back(checkThresholds(counts, testCase.parameters, testCase.answer));
+    if (options.variant == Variant::RefuseAll) {
+      Random faultRandom(
+          partSeed(options.seed, static_cast<uint64_t>(options.tests) + static_cast<uint64_t>(k)));
+      testCase.answer = spreadFaults(testCase.input, std::move(testCase.answer), faultRandom);
+    }
+    verdicts.push_back(verdictOf(counts, testCase));
     answers.push_back(std::move(testCase.answer));
   }
   input.close();
@@ -651,7 +716,9 @@ Variant parseVariant(std::string_view text) {
   if (text == "ok") return Variant::Ok;
   if (text == "fail-last") return Variant::FailLast;
   if (text == "crlf") return Variant::Crlf;
-  throw UsageError("--variant is ok, fail-last or crlf, not '" + std::string(text) + "'");
+  if (text == "refuse-all") return Variant::RefuseAll;
+  throw UsageError("--variant is ok, fail-last, crlf or refuse-all, not '" + std::string(text) +
+                   "'");
 }
 
 /// Reads the options; every option takes a value.
