@@ -173,7 +173,9 @@ void listRefusedCells(const PackedGrid& input, const Grid& candidate, int32_t i,
       const uint64_t bit = uint64_t{1} << k;
       const char in = (word.nonWhite & bit) == 0 ? White : (word.red & bit) != 0 ? Red : Black;
       const int32_t j = w * PackedGrid::WordCells + k;
-      faults.add({i, j, *comparisonFault(in, row[j]), static_cast<uint8_t>(row[j])});
+      if (const auto kind = comparisonFault(in, row[j])) {
+        faults.add({i, j, *kind, static_cast<uint8_t>(row[j])});
+      }
     }
     position += static_cast<uint64_t>(cell_bits::countBits(word.nonWhite));
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,21 @@ TEST(DiagnoseSubmission, NotesWhereEachBlocksRowsStart) {
   ASSERT_EQ(recorder.offsets.size(), 2u);
   EXPECT_EQ(recorder.offsets[0], text.find("#.\n"));
   EXPECT_EQ(recorder.offsets[1], text.find("...\n"));
+}
+
+TEST(DiagnoseSubmission, AFailureThatIsNoCheckGivesTheUnexpectedStop) {
+  // A sink that runs out of memory on the second block.
+  struct Exhausted : Recorder {
+    void takeBlock(const BlockDiagnosis& block) override {
+      if (!text.empty()) throw std::bad_alloc();
+      Recorder::takeBlock(block);
+    }
+  } recorder;
+  TempFile file(Head + Accepted2 + Accepted2 + Accepted2);
+  TextFile in(file.path());
+  LineReader reader{in};
+  diagnoseSubmission(reader, TestCases, recorder, 10, fastestCodePath());
+  EXPECT_EQ(recorder.text, "3 2 ok 0\nstop 0: " + std::string(UnexpectedFailureText) + "\n");
 }
 
 TEST(Diagnose, AFaultInTheInputFileGivesOnlyTheStop) {
