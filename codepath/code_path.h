@@ -13,8 +13,8 @@ enum class CodePath {
 };
 
 // The AVX2 path is built where the compiler can build a function for AVX2 and the program
-// can ask the processor for it. On Windows, whose ABI aligns the stack to 16 bytes only while
-// GCC spills 256-bit registers with moves that need 32, it is built only when the build
+// can ask the processor for it. On Windows, whose ABI aligns the stack to 16 bytes only, a
+// 256-bit spill must not use a move that needs 32: there it is built only when the build
 // assembles every vector move as an unaligned one and says so by defining
 // MREZOVNIK_UNALIGNED_VECTOR_MOVES (cmake/windows-vector-moves.cmake). A build may also leave
 // it out by defining MREZOVNIK_AVX2_PATH as 0, to time the portable path alone.
