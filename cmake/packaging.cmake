@@ -1,6 +1,6 @@
 # Installation and packages. `cmake --install` puts the two programs in bin/ and the README with
 # the examples in share/doc/mrezovnik/; CPack packs the same tree: a .deb and a .tar.gz on
-# Linux, a .zip for Windows.
+# Linux (x86-64 or arm64), a .zip for Windows.
 include(GNUInstallDirs)
 
 # The examples as this platform's program is checked against them: on Windows the expected
@@ -41,25 +41,48 @@ else()
   set(CPACK_GENERATOR DEB TGZ)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-  # The library versions that the program needs, as dpkg-shlibdeps finds them.
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    # The .tar.gz names the processor as the .zip does (the .deb names its Debian architecture).
+    if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
+      set(CPACK_SYSTEM_NAME linux-arm64)
+    else()
+      set(CPACK_SYSTEM_NAME linux-${CMAKE_SYSTEM_PROCESSOR})
+    endif()
+  endif()
+  if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    include(${CMAKE_CURRENT_LIST_DIR}/cross-deb.cmake)
+  else()
+    # The library versions that the program needs, as dpkg-shlibdeps finds them.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  endif()
 endif()
 include(CPack)
 
-# The dist preset also cross-builds the Windows program in a build folder of its own and packs
-# it into the .zip beside the Linux packages.
+# The dist preset also cross-builds the Windows and the Linux arm64 programs, each in a build
+# folder of its own, and packs them beside the packages of this machine.
 option(MREZOVNIK_DIST_WINDOWS "Also build the Windows .zip (cross-built with mingw-w64)" OFF)
+option(MREZOVNIK_DIST_ARM64 "Also build the Linux arm64 .deb and .tar.gz (cross-built)" OFF)
 set(MREZOVNIK_PACKAGE_DIR ${PROJECT_BINARY_DIR}/packages CACHE PATH "Where the packages go")
-if(MREZOVNIK_DIST_WINDOWS)
+
+# Builds this project with a toolchain file of cmake/ into the build folder `name` and packs it
+# into MREZOVNIK_PACKAGE_DIR.
+function(mrezovnik_cross_packages name toolchain)
   include(ExternalProject)
-  ExternalProject_Add(windows-zip
+  ExternalProject_Add(${name}-packages
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
-    BINARY_DIR ${PROJECT_BINARY_DIR}/windows
-    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake
+    BINARY_DIR ${PROJECT_BINARY_DIR}/${name}
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/${toolchain}
                -DCMAKE_BUILD_TYPE=Release -DMREZOVNIK_WERROR=${MREZOVNIK_WERROR}
                -DMREZOVNIK_TESTS=OFF
     INSTALL_COMMAND ${CMAKE_CPACK_COMMAND} --config <BINARY_DIR>/CPackConfig.cmake
                     -B ${MREZOVNIK_PACKAGE_DIR}
     BUILD_ALWAYS ON
     USES_TERMINAL_BUILD ON)
+endfunction()
+
+if(MREZOVNIK_DIST_WINDOWS)
+  mrezovnik_cross_packages(windows mingw-w64.cmake)
+endif()
+if(MREZOVNIK_DIST_ARM64)
+  mrezovnik_cross_packages(linux-arm64 aarch64-linux-gnu.cmake)
 endif()

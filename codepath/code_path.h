@@ -13,11 +13,14 @@ enum class CodePath {
 };
 
 // The AVX2 path is built where the compiler can build a function for AVX2 and the program
-// can ask the processor for it. Windows is left out: its ABI does not align the stack for
-// 256-bit spills. A build may also leave it out by defining MREZOVNIK_AVX2_PATH as 0, to
-// time the portable path alone.
+// can ask the processor for it. On Windows, whose ABI aligns the stack to 16 bytes only, a
+// 256-bit spill must not use a move that needs 32: there it is built only when the build
+// assembles every vector move as an unaligned one and says so by defining
+// MREZOVNIK_UNALIGNED_VECTOR_MOVES (cmake/windows-vector-moves.cmake). A build may also leave
+// it out by defining MREZOVNIK_AVX2_PATH as 0, to time the portable path alone.
 #ifndef MREZOVNIK_AVX2_PATH
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
+#if defined(__x86_64__) && defined(__GNUC__) && \
+    (!defined(_WIN32) || defined(MREZOVNIK_UNALIGNED_VECTOR_MOVES))
 #define MREZOVNIK_AVX2_PATH 1
 #else
 #define MREZOVNIK_AVX2_PATH 0

@@ -21,20 +21,23 @@
 #                              "broken-pipe": it writes into a pipe whose reader has gone.
 #                              Standard output is not compared then.
 #   max_rss_kb                 a bound on the program's peak memory, checked with
-#                              /usr/bin/time unless MREZOVNIK_SANITIZED is set; for wasm, a
-#                              bound on what the run adds to node's own memory (that of a
-#                              run that prints the usage line)
+#                              /usr/bin/time unless MREZOVNIK_SANITIZED is set; under an
+#                              emulator on Linux (node for wasm, qemu-user for a Linux
+#                              program of another processor), a bound on what the run adds
+#                              to the emulator's own memory (that of a run that prints the
+#                              usage line)
 #   <target>_skip              the reason why the case cannot mean the same thing on that
 #                              target (windows_skip, linux_skip, wasm_skip): it is skipped
 #                              there, exit 77. A wasm program runs under node on Linux, so
 #                              linux_skip applies to it too.
 # Standard error must always stay empty, and the two evaluated files must stay unchanged.
 #
-# MREZOVNIK_TARGET names the program's platform: linux when unset, windows, or wasm. A Windows
-# program writes its report and standard output in text mode, so there each line feed of the
-# expected files is a carriage return and a line feed; a carriage return that a quoted line
-# holds stays as it is. It also gives the word {windir}: the scratch folder as wine's drive Z:
-# names it, with backslashes. Under wine, peak memory counts wine's own as well.
+# MREZOVNIK_TARGET names the program's platform: linux when unset (whatever the processor: the
+# arm64 program is linux too, run under qemu-user), windows, or wasm. A Windows program writes
+# its report and standard output in text mode, so there each line feed of the expected files is
+# a carriage return and a line feed; a carriage return that a quoted line holds stays as it
+# is. It also gives the word {windir}: the scratch folder as wine's drive Z: names it, with
+# backslashes. Under wine, peak memory counts wine's own as well.
 set -u
 program=$1
 case_dir=$(cd "$2" && pwd)
@@ -129,7 +132,7 @@ fi
 if [ -f "$scratch/.rss" ]; then
   limit=$(tr -d '[:space:]' <"$case_dir/max_rss_kb")
   rss=$(tail -n 1 "$scratch/.rss")
-  if [ "$target" = wasm ]; then
+  if [ "$target" = wasm ] || { [ "$target" = linux ] && [ ${#launcher[@]} -gt 0 ]; }; then
     /usr/bin/time -f %M -o "$scratch/.rss-idle" "${launcher[@]}" "$program" >/dev/null 2>&1
     rss=$((rss - $(tail -n 1 "$scratch/.rss-idle")))
   fi
