@@ -4,14 +4,15 @@
 include(GNUInstallDirs)
 
 # The examples as this platform's program is checked against them: on Windows the expected
-# reports (report-*.txt) get the CR LF line ends that the program writes there.
+# reports (report-*.txt) and diagnoses (diagnosis-*.json) get the CR LF line ends that the
+# programs write there.
 if(WIN32)
   set(MREZOVNIK_EXAMPLES_DIR ${PROJECT_BINARY_DIR}/examples-windows)
   file(GLOB example_files ${PROJECT_SOURCE_DIR}/examples/*)
   foreach(example IN LISTS example_files)
     get_filename_component(name ${example} NAME)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${example})
-    if(name MATCHES "^report-")
+    if(name MATCHES "^(report|diagnosis)-")
       file(READ ${example} text)
       string(REPLACE "\n" "\r\n" text "${text}")
       file(WRITE ${MREZOVNIK_EXAMPLES_DIR}/${name} "${text}")
