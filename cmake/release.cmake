@@ -7,7 +7,8 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_
 file(STRINGS ${PROJECT_SOURCE_DIR}/CHANGELOG.md release_headings REGEX "^## ")
 list(GET release_headings 0 latest_heading)
 if(NOT latest_heading MATCHES "^## ([^ ]+) \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])\\)$")
-  message(FATAL_ERROR "CHANGELOG.md: \"${latest_heading}\" is not \"## <version> (<yyyy>-<mm>-<dd>)\"")
+  message(FATAL_ERROR "CHANGELOG.md: \"${latest_heading}\" is not "
+                      "\"## <version> (<yyyy>-<mm>-<dd>)\"")
 endif()
 if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
   message(FATAL_ERROR "CHANGELOG.md begins with version ${CMAKE_MATCH_1}, but project() says "

@@ -79,7 +79,9 @@ if [ -f "$case_dir/max_rss_kb" ] && [ -z "${MREZOVNIK_SANITIZED:-}" ] && [ -x /u
   measure=(/usr/bin/time -f %M -o "$scratch/.rss")
 fi
 memory_limit_kb=
-[ -f "$case_dir/memory_limit_kb" ] && memory_limit_kb=$(tr -d '[:space:]' <"$case_dir/memory_limit_kb")
+if [ -f "$case_dir/memory_limit_kb" ]; then
+  memory_limit_kb=$(tr -d '[:space:]' <"$case_dir/memory_limit_kb")
+fi
 # run_program: runs the program in the scratch folder, within the case's memory limit; called
 # in a subshell, which the limit does not outlive.
 run_program() {

@@ -19,7 +19,8 @@ for build in "${builds[@]}"; do
   echo "== building $commit in $build"
   git clone --quiet --no-checkout . "$build"
   git -C "$build" checkout --quiet --detach "$commit"
-  if ! (cd "$build" && cmake --preset dist "$@" && cmake --workflow --preset dist) >"$build.log" 2>&1; then
+  if ! (cd "$build" && cmake --preset dist "$@" && cmake --workflow --preset dist) \
+    >"$build.log" 2>&1; then
     tail -n 40 "$build.log"
     echo "FAIL: the dist workflow failed in $build (log: $build.log)"
     exit 1
