@@ -15,8 +15,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The C++ runtime, the threads library and libgcc go into the executable.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# The C++ runtime, the threads library and libgcc go into the executable. No link time in its
+# header: two builds of one commit give the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 
 # The emulator keeps its wine prefix in the build folder.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine_run.sh ${CMAKE_BINARY_DIR}/wine)

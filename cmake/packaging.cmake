@@ -1,6 +1,8 @@
-# Installation and packages. `cmake --install` puts the two programs in bin/ and the README with
-# the examples in share/doc/mrezovnik/; CPack packs the same tree: a .deb and a .tar.gz on
-# Linux (x86-64 or arm64), a .zip for Windows.
+# Installation and packages. `cmake --install` puts the two programs in bin/, the README and
+# the examples in share/doc/mrezovnik/ and the viewer in share/mrezovnik/; man/ adds the
+# manual pages and packaging/ the licence and the changelog. CPack packs the same tree: a .deb
+# and a .tar.gz on Linux (x86-64 or arm64), a .zip for Windows, each reproducible
+# (packaging/after_packing.cmake).
 include(GNUInstallDirs)
 
 # The examples as this platform's program is checked against them: on Windows the expected
@@ -24,24 +26,37 @@ else()
   set(MREZOVNIK_EXAMPLES_DIR ${PROJECT_SOURCE_DIR}/examples)
 endif()
 
+# Folders get the same mode wherever the packages are built, whatever the umask.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 install(TARGETS mrezovnik mrezovnik-diagnose RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${MREZOVNIK_EXAMPLES_DIR}/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+include(${CMAKE_CURRENT_LIST_DIR}/viewer_page.cmake)
 
-set(CPACK_PACKAGE_NAME mrezovnik)
-set(CPACK_PACKAGE_VERSION 1.0.0)
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Mrezovnik developers")
 set(CPACK_PACKAGE_CONTACT "Mrezovnik developers <mrezovnik@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Evaluator of the grid-colouring contest task Mrezovje")
+# The extended description, in lines that a package manager shows as they are.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+       "mrezovnik judges a contestant's submission for the contest task Mrezovje"
+       "against the organisers' input file, and writes a report: the near-pair"
+       "count of each submitted grid, or the first failed check with its number"
+       "and message. The package also holds the manual, the bundled examples with"
+       "the reports that they must give, and the grid viewer for a browser.")
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 set(CPACK_STRIP_FILES ON)
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME windows-x86_64)
+  find_program(MREZOVNIK_ZIP zip REQUIRED)
 else()
   set(CPACK_GENERATOR DEB TGZ)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+  set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
   if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
     # The .tar.gz names the processor as the .zip does (the .deb names its Debian architecture).
     if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
@@ -57,6 +72,11 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   endif()
 endif()
+# Reproducible packages: the time stamps, and archives packed again in a fixed order.
+set(CPACK_MREZOVNIK_SOURCE_DATE_EPOCH "${MREZOVNIK_SOURCE_DATE_EPOCH}")
+set(CPACK_MREZOVNIK_REPACK ${PROJECT_SOURCE_DIR}/packaging/repack.sh)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack_options.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/after_packing.cmake)
 include(CPack)
 
 # The dist preset also cross-builds the Windows and the Linux arm64 programs, each in a build
@@ -74,9 +94,10 @@ function(mrezovnik_cross_packages name toolchain)
     BINARY_DIR ${PROJECT_BINARY_DIR}/${name}
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/${toolchain}
                -DCMAKE_BUILD_TYPE=Release -DMREZOVNIK_WERROR=${MREZOVNIK_WERROR}
-               -DMREZOVNIK_TESTS=OFF
+               -DMREZOVNIK_TESTS=OFF -DMREZOVNIK_VIEWER_PAGE=${MREZOVNIK_PACKAGED_VIEWER}
     INSTALL_COMMAND ${CMAKE_CPACK_COMMAND} --config <BINARY_DIR>/CPackConfig.cmake
                     -B ${MREZOVNIK_PACKAGE_DIR}
+    DEPENDS ${MREZOVNIK_VIEWER_TARGET}
     BUILD_ALWAYS ON
     USES_TERMINAL_BUILD ON)
 endfunction()

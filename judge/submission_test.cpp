@@ -64,6 +64,7 @@ TEST(ReadSubmission, ReadsBlocksInAnyOrderRepeatedOrLeftOut) {
       {"header ' 2'", Head + " 2\n#.\n.R\n", "2:0 "},
       {"header '+2'", Head + "+2\n#.\n.R\n", "2:0 "},
       {"header '02'", Head + "02\n#.\n.R\n", "2:0 "},
+      {"header after bytes 9 and 13", Head + "\t\r2\n#.\n.R\n", "2:0 "},
   };
   for (const SubmissionCase& c : cases) EXPECT_EQ(judged(c.text), c.expected) << c.what;
 }
@@ -102,6 +103,11 @@ TEST(ReadSubmission, ReportsTheFirstFaultWithItsLine) {
       {"header past 32 bits", Head + "4294967297\n.\n", header263(3, "4294967297")},
       {"NUL after the number", Head + "1\0x\n"s, header263(3, "1\0x"s)},
       {"quoted bytes copied exactly", Head + "%s\t\r2%d\n", header263(3, "%s\t\r2%d")},
+      // Bytes 8, 14, 31 and 33 ("!") are not white space; octal escapes end at 3 digits.
+      {"byte 8 before the number", Head + "\0102\n", header263(3, "\0102")},
+      {"byte 14 before the number", Head + "\0162\n", header263(3, "\0162")},
+      {"byte 31 before the number", Head + "\0372\n", header263(3, "\0372")},
+      {"byte 33 before the number", Head + "!2\n", header263(3, "!2")},
       {"header '0'", Head + "0\n",
        "264: v 3. vrstici bi morala biti stevilka testnega primera od 1 do 3, ne pa 0"},
       {"header '-1'", Head + "-1\n",

@@ -67,6 +67,12 @@ TEST(ReadInputFile, ChecksTheWholeFileInOrder) {
       {"count 101", withLine(Example, 2, "101"), line2("101")},
       {"count past 32 bits", withLine(Example, 2, "4294967298"), line2("4294967298")},
       {"count then NUL", withLine(Example, 2, "2\0x"s), line2("2\0x"s)},
+      // Bytes 9 and 13 may stand before the count, 8, 14, 31 and 33 ("!") not (octal escapes).
+      {"count after bytes 9 and 13", withLine(Example, 2, "\t\r2"), Passes},
+      {"count after byte 8", withLine(Example, 2, "\0102"), line2("\0102")},
+      {"count after byte 14", withLine(Example, 2, "\0162"), line2("\0162")},
+      {"count after byte 31", withLine(Example, 2, "\0372"), line2("\0372")},
+      {"count after byte 33", withLine(Example, 2, "!2"), line2("!2")},
       {"first block numbered 2",
        withLine(Example, 4, "2"),
        {185, "v vrsticah 3..8 bi moral biti testni primer stevilka 1, ne pa 2"}},

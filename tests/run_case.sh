@@ -26,10 +26,16 @@
 #                              program of another processor), a bound on what the run adds
 #                              to the emulator's own memory (that of a run that prints the
 #                              usage line)
+#   memory_limit_kb            a limit on the program's address space (ulimit -v), set in the
+#                              subshell that runs the program only, so that a case can exhaust
+#                              memory on purpose; such a case is skipped where a launcher runs
+#                              the program, since the limit would bind the emulator instead
 #   <target>_skip              the reason why the case cannot mean the same thing on that
 #                              target (windows_skip, linux_skip, wasm_skip): it is skipped
 #                              there, exit 77. A wasm program runs under node on Linux, so
 #                              linux_skip applies to it too.
+#   sanitized_skip             the same for a program built with the sanitizers
+#                              (MREZOVNIK_SANITIZED set)
 # Standard error must always stay empty, and the two evaluated files must stay unchanged.
 #
 # MREZOVNIK_TARGET names the program's platform: linux when unset (whatever the processor: the
@@ -49,12 +55,18 @@ fail() { echo "FAIL: $*"; exit 1; }
 target=${MREZOVNIK_TARGET:-linux}
 skip_targets=("$target")
 [ "$target" = wasm ] && skip_targets+=(linux)
+[ -n "${MREZOVNIK_SANITIZED:-}" ] && skip_targets+=(sanitized)
 for skip_target in "${skip_targets[@]}"; do
   if [ -f "$case_dir/${skip_target}_skip" ]; then
     echo "SKIP on $target: $(cat "$case_dir/${skip_target}_skip")"
     exit 77
   fi
 done
+
+if [ -f "$case_dir/memory_limit_kb" ] && [ ${#launcher[@]} -gt 0 ]; then
+  echo "SKIP on $target: the memory limit would bind the emulator ${launcher[0]##*/}, not the program"
+  exit 77
+fi
 
 for file in input.txt submission.txt; do
   [ -e "$case_dir/$file" ] && cp "$case_dir/$file" "$scratch/$file"
@@ -75,19 +87,30 @@ measure=()
 if [ -f "$case_dir/max_rss_kb" ] && [ -z "${MREZOVNIK_SANITIZED:-}" ] && [ -x /usr/bin/time ]; then
   measure=(/usr/bin/time -f %M -o "$scratch/.rss")
 fi
+memory_limit_kb=
+if [ -f "$case_dir/memory_limit_kb" ]; then
+  memory_limit_kb=$(tr -d '[:space:]' <"$case_dir/memory_limit_kb")
+fi
+# run_program: runs the program in the scratch folder, within the case's memory limit; called
+# in a subshell, which the limit does not outlive.
+run_program() {
+  cd "$scratch" || return 125
+  if [ -n "$memory_limit_kb" ]; then ulimit -v "$memory_limit_kb" || return 125; fi
+  # shellcheck disable=SC2086  # the command line is split into words on purpose
+  "${measure[@]}" "${launcher[@]}" "$program" $args
+}
 mode=normal
 [ -f "$case_dir/stdout_mode" ] && mode=$(tr -d '[:space:]' <"$case_dir/stdout_mode")
-# shellcheck disable=SC2086  # the command line is split into words on purpose
 case $mode in
   normal)
-    (cd "$scratch" && "${measure[@]}" "${launcher[@]}" "$program" $args >"$scratch/.stdout" 2>"$scratch/.stderr")
+    (run_program >"$scratch/.stdout" 2>"$scratch/.stderr")
     code=$? ;;
   closed)
-    (cd "$scratch" && "${measure[@]}" "${launcher[@]}" "$program" $args >&- 2>"$scratch/.stderr")
+    (run_program >&- 2>"$scratch/.stderr")
     code=$? ;;
   broken-pipe)
     # The reader leaves at once; the program starts a moment later.
-    (cd "$scratch" && { sleep 0.2; "${measure[@]}" "${launcher[@]}" "$program" $args 2>"$scratch/.stderr"; echo $? >"$scratch/.code"; } | true)
+    ({ sleep 0.2; run_program 2>"$scratch/.stderr"; echo $? >"$scratch/.code"; } | true)
     code=$(cat "$scratch/.code") ;;
   *) fail "unknown stdout_mode $mode" ;;
 esac
