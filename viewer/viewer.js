@@ -50,10 +50,10 @@ function say(viewer, key, ...args) {
   return typeof text === 'function' ? text(...args) : text;
 }
 
-/** Shows the status line from its parts: the evaluation, the first view, the diagnosis. */
+/** Shows the status line from its parts: the first view, the evaluation, the diagnosis. */
 function renderStatus(viewer) {
   const {evaluation, firstView, diagnosis} = viewer.status;
-  $('status').textContent = [evaluation, firstView, diagnosis].filter(Boolean)
+  $('status').textContent = [firstView, evaluation, diagnosis].filter(Boolean)
       .map((part) => say(viewer, ...part)).join(', ');
 }
 
