@@ -333,8 +333,9 @@ async function testFullSizeRefuseAll(tab) {
     // A fault some rows down, so that the grid fills the canvas around it; the whole page.
     await tab.click('#faults li.fault >> nth=500');
     const box = await tab.locator('#layout').boundingBox();
-    await tab.screenshot({path: process.env.SCREENSHOT, clip: {x: 0, y: 0, width: box.x + box.width + 8,
-                                                               height: box.y + box.height + 8}});
+    await tab.screenshot({path: process.env.SCREENSHOT, fullPage: true,
+                          clip: {x: 0, y: 0, width: box.x + box.width + 8,
+                                 height: box.y + box.height + 8}});
   }
 }
 
