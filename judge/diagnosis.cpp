@@ -23,22 +23,6 @@ bool stopOnFailure(DiagnosisSink& sink, Action&& action) {
   return false;
 }
 
-/// Reads and diagnoses the blocks; a failed check ends it.
-void diagnoseBlocks(LineReader& reader, const std::vector<TestCase>& testCases, DiagnosisSink& sink,
-                    std::size_t limit, CodePath path) {
-  readSubmissionHeader(reader);
-  const auto testCount = static_cast<int32_t>(testCases.size());
-  SubmittedGrid block;
-  std::string line;
-  for (int32_t number = readBlockHeader(reader, testCount, line); number != 0;
-       number = readBlockHeader(reader, testCount, line)) {
-    const uint64_t rowsOffset = reader.in.position();
-    readBlockRows(block, reader, number, testCases[number - 1]);
-    sink.takeBlock({block.headerLine, rowsOffset, block.testCase,
-                    diagnoseGrid(*block.testCase, block.rows, limit, path)});
-  }
-}
-
 }  // namespace
 
 std::string BlockDiagnosis::message() const {
@@ -50,10 +34,41 @@ bool readInputForDiagnosis(const std::string& inputPath, std::vector<TestCase>& 
   return stopOnFailure(sink, [&] { readInputFile(inputPath, testCases); });
 }
 
+SubmissionDiagnosis::SubmissionDiagnosis(LineReader& reader, const std::vector<TestCase>& testCases,
+                                         DiagnosisSink& sink, std::size_t limit, CodePath path)
+    : reader_(reader),
+      testCases_(testCases),
+      sink_(sink),
+      limit_(std::max<std::size_t>(limit, 1)),
+      path_(path) {}
+
+bool SubmissionDiagnosis::step() {
+  if (ended_) return false;
+  bool judged = false;
+  stopOnFailure(sink_, [&] { judged = diagnoseNextBlock(); });
+  ended_ = !judged;
+  return judged;
+}
+
+bool SubmissionDiagnosis::diagnoseNextBlock() {
+  if (!headerRead_) {
+    readSubmissionHeader(reader_);
+    headerRead_ = true;
+  }
+  const int32_t number = readBlockHeader(reader_, static_cast<int32_t>(testCases_.size()), line_);
+  if (number == 0) return false;
+  const uint64_t rowsOffset = reader_.in.position();
+  readBlockRows(block_, reader_, number, testCases_[number - 1]);
+  sink_.takeBlock({block_.headerLine, rowsOffset, block_.testCase,
+                   diagnoseGrid(*block_.testCase, block_.rows, limit_, path_)});
+  return true;
+}
+
 void diagnoseSubmission(LineReader& reader, const std::vector<TestCase>& testCases,
                         DiagnosisSink& sink, std::size_t limit, CodePath path) {
-  const std::size_t kept = std::max<std::size_t>(limit, 1);
-  stopOnFailure(sink, [&] { diagnoseBlocks(reader, testCases, sink, kept, path); });
+  SubmissionDiagnosis diagnosis(reader, testCases, sink, limit, path);
+  while (diagnosis.step()) {
+  }
 }
 
 void diagnose(const std::string& inputPath, const std::string& submissionPath, DiagnosisSink& sink,

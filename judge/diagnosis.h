@@ -59,6 +59,37 @@ inline constexpr std::size_t DefaultListedFaults = 1000;
 bool readInputForDiagnosis(const std::string& inputPath, std::vector<TestCase>& testCases,
                            DiagnosisSink& sink);
 
+/// The diagnosis of a submission taken one block at a time, so that a caller may pause
+/// between blocks (the viewer answers its page meanwhile).
+class SubmissionDiagnosis {
+ public:
+  /// Prepares to diagnose the submission that `reader` reads from its first line against
+  /// `testCases`, handing the blocks and the stop to `sink`, each block keeping its first
+  /// `limit` faults (at least 1). All four are the caller's and must outlive this object.
+  SubmissionDiagnosis(LineReader& reader, const std::vector<TestCase>& testCases,
+                      DiagnosisSink& sink, std::size_t limit, CodePath path);
+
+  /// Reads the next block (after the submission's first two lines) and hands it to the sink;
+  /// false, once the file has ended or a fault has ended the reading and its stop was handed
+  /// on.
+  bool step();
+
+ private:
+  /// Reads and diagnoses the next block; false at the end of the file.
+  bool diagnoseNextBlock();
+
+  LineReader& reader_;
+  const std::vector<TestCase>& testCases_;
+  DiagnosisSink& sink_;
+  std::size_t limit_;
+  CodePath path_;
+  bool headerRead_ = false;
+  bool ended_ = false;
+  /// The block being read; its row buffer is reused by the next block.
+  SubmittedGrid block_;
+  std::string line_;
+};
+
 /// Diagnoses every block of a submission against `testCases`, handing each to `sink` as soon
 /// as it is judged, each keeping its first `limit` faults (at least 1); then the stop, if a
 /// fault ends the reading.

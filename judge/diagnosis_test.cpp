@@ -136,6 +136,24 @@ TEST(DiagnoseSubmission, AFailureThatIsNoCheckGivesTheUnexpectedStop) {
   EXPECT_EQ(recorder.text, "3 2 ok 0\nstop 0: " + std::string(UnexpectedFailureText) + "\n");
 }
 
+TEST(SubmissionDiagnosis, EachStepHandsOnOneBlockThenTheStop) {
+  TempFile file(Head + Refused1 + "\n" + Accepted2 + "x\n");
+  TextFile in(file.path());
+  LineReader reader{in};
+  Recorder recorder;
+  SubmissionDiagnosis diagnosis(reader, TestCases, recorder, 10, fastestCodePath());
+  std::vector<std::string> afterEachStep;
+  while (diagnosis.step()) afterEachStep.push_back(recorder.text);
+  EXPECT_FALSE(diagnosis.step());
+  EXPECT_EQ(afterEachStep.size(), 2u);
+  if (afterEachStep.size() == 2) {
+    EXPECT_EQ(afterEachStep[0], diagnosed(Head + Refused1).text);
+    EXPECT_EQ(afterEachStep[1], diagnosed(Head + Refused1 + "\n" + Accepted2).text);
+  }
+  EXPECT_EQ(recorder.text, diagnosed(Head + Refused1 + "\n" + Accepted2 + "x\n").text);
+  EXPECT_NE(recorder.text.find("stop 263"), std::string::npos);
+}
+
 TEST(Diagnose, AFaultInTheInputFileGivesOnlyTheStop) {
   TempFile input("Mrezovje\n1\n\n1\n2 1 1 1\n##\n##\n");
   TempFile submission(Head + "1\n##\n##\n");

@@ -1,6 +1,7 @@
 #include "textio/text_file.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 TextFile::TextFile(const std::string& path, std::size_t chunkSize)
@@ -16,6 +17,16 @@ TextFile::TextFile(const std::string& path, std::size_t chunkSize)
 
 TextFile::~TextFile() {
   if (file_ != nullptr) std::fclose(file_);
+}
+
+void TextFile::startAt(uint64_t offset) {
+  // std::fseek takes a long, which may have 32 bits: a far offset is reached in steps.
+  for (uint64_t left = offset; left > 0 && !exhausted_;) {
+    const auto step = static_cast<long>(std::min<uint64_t>(left, LONG_MAX));
+    if (std::fseek(file_, step, SEEK_CUR) != 0) exhausted_ = true;
+    left -= static_cast<uint64_t>(step);
+  }
+  bufferStart_ = offset;
 }
 
 bool TextFile::hasLine() {

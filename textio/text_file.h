@@ -25,6 +25,11 @@ class TextFile {
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
 
+  /// Moves to `offset` of the file before any line has been read, so that the first line
+  /// read starts there and positions count from the file's start; an offset past the end
+  /// leaves no lines.
+  void startAt(uint64_t offset);
+
   /// Whether at least one more line can be read.
   bool hasLine();
 

@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/temp_file.h"
@@ -94,6 +95,29 @@ TEST(TextFile, PositionIsWhereTheNextLineStartsWhateverTheChunks) {
     while (in.readLine([](std::string_view) {})) starts.push_back(in.position());
     EXPECT_EQ(starts, (std::vector<uint64_t>{0, 4, 5, 9, 21, 24})) << "chunk " << chunk;
   }
+}
+
+TEST(TextFile, StartsAtAnOffsetWithPositionsFromTheFileStart) {
+  TempFile file("ab\r\n\nrow one\r\nrow two\nend");
+  for (std::size_t chunk : {2, 3, 64}) {
+    TextFile in(file.path(), chunk);
+    in.startAt(5);
+    std::vector<std::string> lines;
+    std::vector<uint64_t> starts = {in.position()};
+    std::string line;
+    while (in.readLine([&line](std::string_view piece) { line.append(piece); })) {
+      lines.push_back(std::exchange(line, {}));
+      starts.push_back(in.position());
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"row one", "row two", "end"})) << "chunk " << chunk;
+    EXPECT_EQ(starts, (std::vector<uint64_t>{5, 14, 22, 25})) << "chunk " << chunk;
+  }
+  TextFile past(file.path());
+  past.startAt(1000);
+  EXPECT_FALSE(past.hasLine());
+  TextFile missing(TempFile::uniquePath());
+  missing.startAt(3);
+  EXPECT_FALSE(missing.hasLine());
 }
 
 TEST(TextFile, ReadsLinesLongerThanAChunk) {

@@ -22,8 +22,8 @@ const workerSource = read(modulePath) + '\n' + read(join(viewerDir, 'worker.js')
 const scripts = [
   'const MrezovnikExamples = ' + JSON.stringify(examples).replace(/<\//g, '<\\/') + ';',
   'const MrezovnikWorkerSource = ' + literal(workerSource) + ';',
-  ...['grid_canvas.js', 'viewer.js'].map((name) => read(join(viewerDir, name)).replace(/<\//g,
-                                                                                      '<\\/')),
+  ...['i18n.js', 'grid_canvas.js', 'block_list.js', 'fault_list.js', 'viewer.js']
+      .map((name) => read(join(viewerDir, name)).replace(/<\//g, '<\\/')),
 ].map((script) => '<script>\n' + script + '\n</script>').join('\n');
 const page = read(join(viewerDir, 'index.html')).replace('<!-- bundle:scripts -->', () => scripts);
 writeFileSync(outputPath, page, 'latin1');

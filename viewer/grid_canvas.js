@@ -1,6 +1,7 @@
 // The viewer's grid canvas: one block's grid at one pixel a cell, drawn scaled with zoom and
-// pan, with patterns once cells are large enough and the outline of a refused cell. Each
-// function takes the page's viewer object (see viewer.js); none keeps state of its own.
+// pan, with patterns once cells are large enough, a mark on every listed fault, and the
+// outline of the selected fault and its neighbourhood. Each function takes the page's viewer
+// object (see viewer.js); none keeps state of its own.
 'use strict';
 
 /** The canvas's width and height in pixels. */
@@ -9,7 +10,7 @@ const CanvasSize = 720;
 const MaxCellPixels = 48;
 /** From this many pixels a cell on, cells carry their patterns. */
 const PatternCellPixels = 6;
-/** The cell colours (red, green, blue) and the refused cell's outline. */
+/** The cell colours (red, green, blue) and the selected fault's outline. */
 const Colours = {
   white: [255, 255, 255],
   black: [0, 0, 0],
@@ -17,6 +18,22 @@ const Colours = {
   red: [213, 94, 0],
   outline: '#00c8ff',
 };
+
+/**
+ * The mark of each fault kind: a shape, so that kinds are told apart without their hue, and a
+ * colour of its own, drawn over a dark rim so that it shows on every cell colour; the glyph
+ * is the same shape in the fault list's text.
+ */
+const FaultMarks = {
+  invalidCell: {shape: 'cross', colour: '#cc79a7', glyph: '\u2715'},
+  redChanged: {shape: 'circle', colour: '#f0e442', glyph: '\u25cb'},
+  blackChanged: {shape: 'star', colour: '#56b4e9', glyph: '\u2606'},
+  whiteToRed: {shape: 'diamond', colour: '#009e73', glyph: '\u25c7'},
+  tooFewWhite: {shape: 'triangleDown', colour: '#0072b2', glyph: '\u25bd'},
+  tooManyBlack: {shape: 'triangleUp', colour: '#e69f00', glyph: '\u25b3'},
+};
+/** The least size of a fault mark in canvas pixels, so that marks show on a whole grid. */
+const MinMarkPixels = 10;
 
 /** A colour as one pixel of an ImageData seen as 32-bit words (little-endian RGBA). */
 function pixelWord([red, green, blue]) {
@@ -57,14 +74,21 @@ function fitView(viewer) {
   draw(viewer);
 }
 
-/** Centres the refused cell, with its neighbourhood filling most of the canvas. */
-function jumpToRefused(viewer) {
-  const {n, d, refused} = viewer.block;
-  if (!refused) return;
+/** The selected fault's cell, or null. */
+function selectedCell(viewer) {
+  const block = viewer.block;
+  return block && block.selected >= 0 ? block.faults[block.selected] : null;
+}
+
+/** Centres the selected fault's cell, with its neighbourhood filling most of the canvas. */
+function jumpToFault(viewer) {
+  const cell = selectedCell(viewer);
+  if (!cell) return;
+  const {n, d} = viewer.block;
   const span = Math.min(n, 2 * d + 1) + 2;
   const scale = Math.max(fitScale(n), Math.min(MaxCellPixels, Math.floor(CanvasSize / span)));
-  viewer.view = {scale, x: Math.round(CanvasSize / 2 - (refused.column + 0.5) * scale),
-                 y: Math.round(CanvasSize / 2 - (refused.row + 0.5) * scale)};
+  viewer.view = {scale, x: Math.round(CanvasSize / 2 - (cell.column + 0.5) * scale),
+                 y: Math.round(CanvasSize / 2 - (cell.row + 0.5) * scale)};
   draw(viewer);
 }
 
@@ -90,7 +114,82 @@ function draw(viewer) {
   context.imageSmoothingEnabled = false;
   context.drawImage(viewer.image, x, y, n * scale, n * scale);
   if (scale >= PatternCellPixels) drawPatterns(viewer);
-  if (viewer.block.refused) drawRefused(viewer);
+  drawFaultMarks(viewer);
+  if (selectedCell(viewer)) drawSelected(viewer);
+}
+
+/** Adds a fault kind's shape, centred on (cx, cy) and `size` wide, to the context's path. */
+function traceMark(context, shape, cx, cy, size) {
+  const h = size / 2;
+  if (shape === 'cross') {
+    context.moveTo(cx - h, cy - h);
+    context.lineTo(cx + h, cy + h);
+    context.moveTo(cx + h, cy - h);
+    context.lineTo(cx - h, cy + h);
+  } else if (shape === 'circle') {
+    context.moveTo(cx + h, cy);
+    context.arc(cx, cy, h, 0, 2 * Math.PI);
+  } else if (shape === 'star') {
+    for (let k = 0; k < 10; ++k) {
+      const angle = Math.PI * (k / 5 - 0.5);
+      const radius = k % 2 ? h * 0.45 : h;
+      context[k ? 'lineTo' : 'moveTo'](cx + radius * Math.cos(angle), cy + radius * Math.sin(angle));
+    }
+    context.closePath();
+  } else if (shape === 'diamond') {
+    context.moveTo(cx, cy - h);
+    context.lineTo(cx + h, cy);
+    context.lineTo(cx, cy + h);
+    context.lineTo(cx - h, cy);
+    context.closePath();
+  } else {
+    const tip = shape === 'triangleUp' ? -h : h;
+    context.moveTo(cx, cy + tip);
+    context.lineTo(cx + h, cy - tip);
+    context.lineTo(cx - h, cy - tip);
+    context.closePath();
+  }
+}
+
+/** Draws the marks of one fault kind at the given centres, `size` wide. */
+function drawMarks(context, kind, centres, size) {
+  const {shape, colour} = FaultMarks[kind];
+  const width = Math.max(2, size / 9);
+  context.save();
+  context.lineJoin = 'round';
+  context.beginPath();
+  for (const [cx, cy] of centres) traceMark(context, shape, cx, cy, size);
+  context.strokeStyle = '#000000';
+  context.lineWidth = width + 2;
+  context.stroke();
+  context.strokeStyle = colour;
+  context.lineWidth = width;
+  context.stroke();
+  context.restore();
+}
+
+/** Marks every listed fault of the shown block that is in view, one path per kind. */
+function drawFaultMarks(viewer) {
+  const {scale, x, y} = viewer.view;
+  const size = Math.max(MinMarkPixels, scale * 0.7);
+  const reach = size / 2 + 4;
+  const byKind = {};
+  for (const fault of viewer.block.faults) {
+    const cx = x + (fault.column + 0.5) * scale;
+    const cy = y + (fault.row + 0.5) * scale;
+    if (cx < -reach || cy < -reach || cx > CanvasSize + reach || cy > CanvasSize + reach) continue;
+    (byKind[fault.kind] ??= []).push([cx, cy]);
+  }
+  for (const kind of Object.keys(FaultMarks)) {
+    if (byKind[kind]) drawMarks(viewer.context, kind, byKind[kind], size);
+  }
+}
+
+/** Draws one fault kind's mark alone on a small canvas, as the legend shows it. */
+function drawLegendMark(canvas, kind) {
+  const context = canvas.getContext('2d');
+  context.clearRect(0, 0, canvas.width, canvas.height);
+  drawMarks(context, kind, [[canvas.width / 2, canvas.height / 2]], canvas.width - 6);
 }
 
 /** The cells in view, as [first row, last row) and [first column, last column). */
@@ -141,15 +240,16 @@ function drawPatterns(viewer) {
   }
 }
 
-/** Outlines the refused cell and, dashed, its neighbourhood of radius d. */
-function drawRefused(viewer) {
+/** Outlines the selected fault's cell and, dashed, its neighbourhood of radius d. */
+function drawSelected(viewer) {
   const context = viewer.context;
   const {scale, x, y} = viewer.view;
-  const {n, d, refused} = viewer.block;
-  const top = Math.max(0, refused.row - d);
-  const left = Math.max(0, refused.column - d);
-  const bottom = Math.min(n, refused.row + d + 1);
-  const right = Math.min(n, refused.column + d + 1);
+  const {n, d} = viewer.block;
+  const cell = selectedCell(viewer);
+  const top = Math.max(0, cell.row - d);
+  const left = Math.max(0, cell.column - d);
+  const bottom = Math.min(n, cell.row + d + 1);
+  const right = Math.min(n, cell.column + d + 1);
   context.save();
   context.lineWidth = 4;
   context.strokeStyle = '#000000';
@@ -160,7 +260,7 @@ function drawRefused(viewer) {
   context.strokeRect(x + left * scale - 2, y + top * scale - 2, (right - left) * scale + 4,
                      (bottom - top) * scale + 4);
   context.setLineDash([]);
-  context.strokeRect(x + refused.column * scale - 2, y + refused.row * scale - 2, scale + 4,
+  context.strokeRect(x + cell.column * scale - 2, y + cell.row * scale - 2, scale + 4,
                      scale + 4);
   context.restore();
 }

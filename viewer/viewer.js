@@ -1,10 +1,13 @@
-// The viewer's page: picks the two files, has the worker evaluate them, shows the report
-// and the blocks, and shows the chosen block on the grid canvas (grid_canvas.js) with the
-// counts of the cell under the pointer.
+// The viewer's page: picks the two files, has the worker diagnose and evaluate them, shows
+// the report, the block list (block_list.js) and the chosen block on the grid canvas
+// (grid_canvas.js) with its faults (fault_list.js) and the counts of the cell under the
+// pointer, in the reader's language (i18n.js).
 'use strict';
 
-/* global MrezovnikWorkerSource, MrezovnikExamples, CanvasSize, gridImage, fitView, jumpToRefused,
-   zoom, draw, cellAt */
+/* global MrezovnikWorkerSource, MrezovnikExamples, CanvasSize, gridImage, fitView, jumpToFault,
+   zoom, draw, cellAt, FaultMarks, drawLegendMark, Texts, chooseLanguage, LanguageStorageKey,
+   appendBlocks, renderBlockList, showStop, renderRefusedCount, markNamedBlock,
+   markChosenBlock, renderFaults, bindFaultKeys */
 
 const $ = (id) => document.getElementById(id);
 
@@ -14,12 +17,26 @@ function createViewer() {
   const viewer = {
     worker: new Worker(URL.createObjectURL(source)),
     canvas: $('grid'),
-    block: null,      // {n, d, b, c, inputCells, cells, refused: {row, column} | null}
+    language: 'en',
+    texts: Texts.en,
+    // The shown block: {index, record, message, n, d, b, c, inputCells, cells, faults,
+    // selected}, `selected` being the index of the selected fault or -1.
+    block: null,
     image: null,      // the block's grid at one pixel a cell
     view: {scale: 1, x: 0, y: 0},
     started: 0,
     timings: {},
-    blocks: [],
+    blocks: [],       // the kept blocks' verdicts, in submission order
+    stop: null,       // {check, message, line} when a fault stopped the reading
+    judged: 0,
+    refused: 0,
+    refusedAt: 0,     // the header line of the block that the report names, or 0
+    reportIn: false,
+    diagnosisDone: false,
+    status: {},       // the status line's parts, each [text key, ...arguments]
+    reportLeftOut: 0, // the report's bytes not shown
+    hovered: null,
+    counts: null,     // the hovered cell's counts from the worker
     run: 0,           // the latest evaluation; messages of older ones are dropped
   };
   viewer.context = viewer.canvas.getContext('2d', {willReadFrequently: true});
@@ -27,22 +44,40 @@ function createViewer() {
   return viewer;
 }
 
+/** A text of the page's language: a fixed one, or one made of `args`. */
+function say(viewer, key, ...args) {
+  const text = viewer.texts[key];
+  return typeof text === 'function' ? text(...args) : text;
+}
+
+/** Shows the status line from its parts: the first view, the evaluation, the diagnosis. */
+function renderStatus(viewer) {
+  const {evaluation, firstView, diagnosis} = viewer.status;
+  $('status').textContent = [firstView, evaluation, diagnosis].filter(Boolean)
+      .map((part) => say(viewer, ...part)).join(', ');
+}
+
+/** Sets parts of the status line and shows it. */
+function setStatus(viewer, parts) {
+  Object.assign(viewer.status, parts);
+  renderStatus(viewer);
+}
+
 /** Sends a pair of files to the worker. */
 function evaluate(viewer, input, submission) {
-  viewer.started = performance.now();
-  viewer.timings = {};
-  viewer.block = null;
-  viewer.image = null;
-  $('report').textContent = '';
-  $('report-note').textContent = '';
-  $('blocks').textContent = '';
-  $('exit-code').textContent = '';
-  $('block-title').textContent = '';
-  $('cell').textContent = '';
-  $('status').textContent = 'reading ' + input.name + ' and ' + submission.name;
+  Object.assign(viewer, {started: performance.now(), timings: {}, block: null, image: null,
+                         blocks: [], stop: null, judged: 0, refused: 0, refusedAt: 0,
+                         reportIn: false, diagnosisDone: false, status: {}, reportLeftOut: 0,
+                         counts: null});
+  for (const id of ['report', 'report-note', 'blocks', 'exit-code', 'block-title',
+                    'block-message', 'cell', 'faults', 'refused-count']) {
+    $(id).textContent = '';
+  }
+  setStatus(viewer, {evaluation: ['reading', input.name, submission.name]});
   $('progress').hidden = false;
   $('progress').value = 0;
   document.body.dataset.state = 'working';
+  document.body.dataset.diagnosis = 'running';
   draw(viewer);
   viewer.run += 1;
   viewer.worker.postMessage({type: 'evaluate', run: viewer.run, input, submission});
@@ -53,137 +88,148 @@ function onWorkerMessage(viewer, message) {
   if (message.run !== viewer.run) return;
   if (message.type === 'progress') showProgress(viewer, message);
   else if (message.type === 'report') showReport(viewer, message);
+  else if (message.type === 'blocks') takeBlocks(viewer, message);
   else if (message.type === 'block') showBlock(viewer, message);
   else if (message.type === 'counts') showCounts(viewer, message);
+  else if (message.type === 'timings') viewer.timings.worker = message.timings;
   else if (message.type === 'failed') {
-    $('status').textContent = 'The viewer failed: ' + message.error;
+    setStatus(viewer, {evaluation: ['failed', message.error], firstView: null, diagnosis: null});
     $('progress').hidden = true;
     document.body.dataset.state = 'failed';
   }
 }
 
-/** Shows how far the worker has read. */
-function showProgress(viewer, {label, loaded, total}) {
+/** Shows how far the worker has read, judged or evaluated. */
+function showProgress(viewer, {label, loaded, total, judged}) {
   viewer.timings.progressEvents = (viewer.timings.progressEvents ?? 0) + 1;
-  $('progress').value = total ? loaded / total : 1;
-  const megabytes = (bytes) => (bytes / 1e6).toFixed(1);
-  $('status').textContent = label === 'evaluating' ? 'evaluating ' + megabytes(total) + ' MB' :
-      'reading the files: ' + megabytes(loaded) + ' of ' + megabytes(total) + ' MB';
+  if (label === 'files') {
+    $('progress').value = total ? loaded / total : 1;
+    setStatus(viewer, {evaluation: ['readingFiles', loaded, total]});
+  } else if (label === 'evaluating') {
+    setStatus(viewer, {evaluation: ['evaluating']});
+  } else {
+    $('progress').value = total ? loaded / total : 1;
+    if (!viewer.reportIn && viewer.status.evaluation?.[0] !== 'evaluating') {
+      setStatus(viewer, {evaluation: null});
+    }
+    setStatus(viewer, {diagnosis: ['judging', judged, loaded, total]});
+  }
 }
 
-/** The refused cell that a check 221 message names, from 0, or null. */
-function refusedCell(report) {
-  const match = /vrstici oddane datoteke\] (\d+)\. polje v (\d+)\. vrstici/.exec(report);
-  return match ? {row: Number(match[2]) - 1, column: Number(match[1]) - 1} : null;
+/** Sets the page's state for the tests and for styles: what has come so far. */
+function updateState(viewer) {
+  if (!viewer.reportIn) return;
+  if (viewer.block) document.body.dataset.state = 'shown';
+  else if (viewer.diagnosisDone) document.body.dataset.state = viewer.blocks.length ? 'report' : 'done';
+  else document.body.dataset.state = 'report';
 }
 
-/** Shows the report as written and one line per block. */
+/** Shows the report as written, and marks the block that it names. */
 function showReport(viewer, message) {
   viewer.timings.report = performance.now() - viewer.started;
   viewer.timings.worker = message.timings;
-  $('progress').hidden = true;
-  $('status').textContent = 'evaluated in ' + (viewer.timings.report / 1000).toFixed(2) + ' s';
-  const hidden = message.reportBytes.length - message.report.length;
+  viewer.reportIn = true;
+  viewer.refusedAt = message.refusedAt;
+  setStatus(viewer, {evaluation: ['evaluated', viewer.timings.report]});
+  viewer.reportLeftOut = message.reportBytes.length - message.report.length;
   $('report').textContent = message.report;
-  $('report-note').textContent = hidden > 0 ?
-      'The report goes on for ' + hidden + ' more bytes: download it to see them all.' : '';
+  renderReportNote(viewer);
   $('exit-code').textContent = String(message.exitCode);
   const download = $('download');
   URL.revokeObjectURL(download.href);
   download.href = URL.createObjectURL(new Blob([message.reportBytes]));
-  const resultLines = message.report.startsWith('OK\n') ? message.report.split('\n').slice(2) : [];
-  const refused = refusedCell(message.report);
-  viewer.blocks = message.blocks.map((block) => ({
-    ...block,
-    refused: message.refusedAt === block.headerLine ? refused : null,
-    text: blockText(block, resultLines[block.position - 1], message),
-  }));
-  listBlocks(viewer, message.leftOut);
-  document.body.dataset.state = viewer.blocks.length ? 'report' : 'done';
-  // The worker sends the refused block, else the first one, right after the report.
-  const chosen = viewer.blocks.findIndex((block) => block.refused);
-  if (viewer.blocks.length) markChosen(chosen >= 0 ? chosen : 0);
+  markNamedBlock(viewer);
+  updateState(viewer);
 }
 
-/** The line that the block list shows for one block. */
-function blockText(block, resultLine, message) {
-  const head = 'block ' + block.position + ', line ' + block.headerLine + ': test case ' +
-      block.number;
-  if (resultLine) return head + ', ' + resultLine.split(' ')[1] + ' near pairs';
-  if (message.refusedAt === block.headerLine) {
-    return head + ', refused: ' + message.report.split('\n')[0].replace(/^.*?datoteke\] /, '');
-  }
-  return head + ', passed';
+/** Tells how much of the report is not shown, if any. */
+function renderReportNote(viewer) {
+  $('report-note').textContent = viewer.reportLeftOut > 0 ?
+      say(viewer, 'reportGoesOn', viewer.reportLeftOut) : '';
 }
 
-/** Fills the block list; `leftOut` blocks before the last one are not listed. */
-function listBlocks(viewer, leftOut) {
-  const list = $('blocks');
-  viewer.blocks.forEach((block, index) => {
-    if (leftOut > 0 && index === viewer.blocks.length - 1) {
-      const gap = document.createElement('li');
-      gap.textContent = '(' + leftOut + ' more blocks, not listed)';
-      list.appendChild(gap);
-    }
-    const item = document.createElement('li');
-    item.textContent = block.text;
-    item.className = block.refused ? 'refused' : 'accepted';
-    item.onclick = () => chooseBlock(viewer, index);
-    list.appendChild(item);
-  });
+/** Lists newly judged blocks; at the end, the stop and the time of the whole diagnosis. */
+function takeBlocks(viewer, message) {
+  appendBlocks(viewer, message.blocks);
+  viewer.judged = message.judged;
+  viewer.refused = message.refused;
+  renderRefusedCount(viewer);
+  if (!message.done) return;
+  viewer.diagnosisDone = true;
+  viewer.timings.diagnosed = performance.now() - viewer.started;
+  if (message.stop) showStop(viewer, message.stop);
+  $('progress').hidden = true;
+  setStatus(viewer, {diagnosis: ['judged', message.judged, viewer.timings.diagnosed]});
+  document.body.dataset.diagnosis = 'done';
+  updateState(viewer);
 }
 
-/** Marks one block of the list as the one shown. */
-function markChosen(index) {
-  const items = [...$('blocks').querySelectorAll('li.accepted, li.refused')];
-  items.forEach((item, k) => item.classList.toggle('chosen', k === index));
-  items[index].scrollIntoView({block: 'nearest'});
-}
-
-/** Asks the worker for the grids of one block. */
+/** Asks the worker for the grids and faults of one block. */
 function chooseBlock(viewer, index) {
-  markChosen(index);
+  markChosenBlock(index);
   viewer.worker.postMessage({type: 'block', run: viewer.run, index});
 }
 
-/** Draws a block that the worker sent and, for a refused one, jumps to its faulty cell. */
+/** Draws a block that the worker sent, lists its faults and selects the first of them. */
 function showBlock(viewer, message) {
   viewer.timings.blockArrived ??= performance.now() - viewer.started;
-  const {n, d, b, c, inputCells, cells} = message;
-  viewer.block = {n, d, b, c, inputCells, cells, refused: viewer.blocks[message.index].refused};
-  viewer.image = gridImage(n, inputCells, cells);
-  $('block-title').textContent = 'test case ' + message.number + ': n = ' + n + ', d = ' + d +
-      ', b = ' + b + ', c = ' + c;
-  if (viewer.block.refused) jumpToRefused(viewer); else fitView(viewer);
+  viewer.block = {...message, selected: message.faults.length ? 0 : -1};
+  viewer.image = gridImage(message.n, message.inputCells, message.cells);
+  viewer.counts = null;
+  renderBlockTitle(viewer);
+  $('block-message').textContent = message.message;
+  $('cell').textContent = '';
+  markChosenBlock(message.index);
+  renderFaults(viewer);
+  if (viewer.block.selected >= 0) jumpToFault(viewer); else fitView(viewer);
   if (viewer.timings.firstView === undefined) {
     viewer.timings.firstView = performance.now() - viewer.started;
-    $('status').textContent += ', first view after ' +
-        (viewer.timings.firstView / 1000).toFixed(2) + ' s';
+    setStatus(viewer, {firstView: ['firstView', viewer.timings.firstView]});
   }
-  document.body.dataset.state = 'shown';
+  updateState(viewer);
+  viewer.worker.postMessage({type: 'drawn', run: viewer.run});
 }
 
-/** The name of a cell character. */
-function colourName(code) {
-  return code === 0x23 ? 'black' : code === 0x52 ? 'red' : code === 0x2e ? 'white' : 'byte ' + code;
-}
-
-/** Shows the counts of the hovered cell that the worker computed. */
-function showCounts(viewer, {row, column, white, black}) {
+/** The shown block's test case and parameters. */
+function renderBlockTitle(viewer) {
   const block = viewer.block;
-  if (!block || !viewer.hovered || viewer.hovered.row !== row ||
-      viewer.hovered.column !== column) {
+  $('block-title').textContent = block ?
+      say(viewer, 'blockTitle', block.record.testCase, block.n, block.d, block.b, block.c) : '';
+}
+
+/** The name of a cell character in the page's language. */
+function colourName(viewer, code) {
+  const colours = viewer.texts.colours;
+  return code === 0x23 ? colours.black : code === 0x52 ? colours.red :
+      code === 0x2e ? colours.white : colours.byte(code);
+}
+
+/** Keeps the counts of the hovered cell that the worker computed, and shows them. */
+function showCounts(viewer, counts) {
+  const hovered = viewer.hovered;
+  if (!viewer.block || !hovered || hovered.row !== counts.row ||
+      hovered.column !== counts.column) {
     return;
   }
+  viewer.counts = counts;
+  renderCounts(viewer);
+}
+
+/** Names the hovered cell as the messages do, with its white and black counts against b, c. */
+function renderCounts(viewer) {
+  const block = viewer.block;
+  const counts = viewer.counts;
+  if (!block || !counts) {
+    $('cell').textContent = '';
+    return;
+  }
+  const {row, column, white, black} = counts;
   const k = row * block.n + column;
-  const submitted = colourName(block.cells[k]);
-  const painted = block.cells[k] === 0x23 && block.inputCells[k] !== 0x23 ? ' (painted)' : '';
-  const whiteVerdict = white >= block.b ? 'at least' : 'FEWER than';
-  const blackVerdict = black <= block.c ? 'at most' : 'MORE than';
-  $('cell').textContent = (column + 1) + '. polje v ' + (row + 1) + '. vrstici (column ' +
-      (column + 1) + ', row ' + (row + 1) + '): ' + submitted + painted + '\nwithin d = ' +
-      block.d + ': ' + white + ' white, ' + whiteVerdict + ' b = ' + block.b + '; ' + black +
-      ' black, ' + blackVerdict + ' c = ' + block.c;
+  const painted = block.cells[k] === 0x23 && block.inputCells[k] !== 0x23 ?
+      viewer.texts.painted : '';
+  $('cell').textContent = say(viewer, 'cellPlace', column + 1, row + 1) + ': ' +
+      colourName(viewer, block.cells[k]) + painted + '\n' +
+      say(viewer, 'cellCounts', block.d, white, block.b, black, block.c);
 }
 
 /** The canvas point of a pointer event. */
@@ -224,6 +270,7 @@ function hover(viewer, cell) {
       cell.column === viewer.hovered.column;
   if (same) return;
   viewer.hovered = cell;
+  viewer.counts = null;
   if (!cell) {
     $('cell').textContent = '';
     return;
@@ -258,7 +305,7 @@ function bindControls(viewer) {
     $('drop').classList.remove('over');
     const files = [...event.dataTransfer.files];
     if (files.length !== 2) {
-      $('status').textContent = 'Drop the input file and the submission together.';
+      setStatus(viewer, {evaluation: ['dropTwo'], firstView: null, diagnosis: null});
       return;
     }
     evaluate(viewer, ...await sortDropped(files));
@@ -271,13 +318,77 @@ function bindControls(viewer) {
   $('zoom-in').onclick = () => zoom(viewer, 1.5, CanvasSize / 2, CanvasSize / 2);
   $('zoom-out').onclick = () => zoom(viewer, 1 / 1.5, CanvasSize / 2, CanvasSize / 2);
   $('zoom-fit').onclick = () => viewer.block && fitView(viewer);
-  $('zoom-refused').onclick = () => viewer.block && jumpToRefused(viewer);
+  $('zoom-refused').onclick = () => viewer.block && jumpToFault(viewer);
+  $('only-refused').onchange = (event) => {
+    $('blocks').classList.toggle('refused-only', event.target.checked);
+  };
+}
+
+/** The legend of the fault marks: each kind's mark as the canvas draws it, and its name. */
+function renderFaultLegend(viewer) {
+  const legend = $('fault-legend');
+  legend.textContent = '';
+  for (const kind of Object.keys(FaultMarks)) {
+    const entry = document.createElement('span');
+    const mark = document.createElement('canvas');
+    mark.width = mark.height = 18;
+    drawLegendMark(mark, kind);
+    entry.append(mark, viewer.texts.faultKinds[kind]);
+    legend.appendChild(entry);
+  }
+}
+
+/** Speaks one language on the whole page: its fixed texts and everything shown so far. */
+function applyLanguage(viewer, language) {
+  viewer.language = language;
+  viewer.texts = Texts[language];
+  document.documentElement.lang = language;
+  document.title = viewer.texts.title;
+  $('language').value = language;
+  for (const element of document.querySelectorAll('[data-text]')) {
+    element.textContent = viewer.texts[element.dataset.text];
+  }
+  $('zoom-in').title = viewer.texts.zoomIn;
+  $('zoom-out').title = viewer.texts.zoomOut;
+  $('keys').textContent = viewer.texts.keys;
+  renderFaultLegend(viewer);
+  renderStatus(viewer);
+  renderReportNote(viewer);
+  renderBlockList(viewer);
+  renderBlockTitle(viewer);
+  renderFaults(viewer);
+  renderCounts(viewer);
+}
+
+/** The language chosen before, if the browser lets the page remember one. */
+function storedLanguage() {
+  try {
+    return localStorage.getItem(LanguageStorageKey);
+  } catch {
+    return null;
+  }
+}
+
+/** Speaks the stored or preferred language, and remembers what the switch chooses. */
+function bindLanguage(viewer) {
+  const preferred = navigator.languages?.length ? navigator.languages : [navigator.language];
+  applyLanguage(viewer, chooseLanguage(storedLanguage(), preferred));
+  $('language').onchange = (event) => {
+    try {
+      localStorage.setItem(LanguageStorageKey, event.target.value);
+    } catch {
+      // Storage is off: the choice holds until the page is left.
+    }
+    applyLanguage(viewer, event.target.value);
+  };
 }
 
 (() => {
   const viewer = createViewer();
+  bindLanguage(viewer);
   bindCanvas(viewer);
   bindControls(viewer);
+  bindFaultKeys(viewer);
   draw(viewer);
   // The browser tests read the view and the timings from here.
   window.mrezovnikViewer = viewer;

@@ -1,54 +1,241 @@
-// The functions that the viewer's page calls beside the evaluator: the neighbourhood counts
-// of the grid that it shows, computed by the judge's own code.
+// The functions that the viewer's worker calls beside the evaluator: the diagnosis of every
+// block, a few blocks a call, the test cases, and the shown block's cells, faults and
+// neighbourhood counts, all from the judge's own readers and checks. Positions, offsets and counts
+// that may pass 2^31 are handed over as doubles, which hold them exactly.
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
-#include <cstring>
+#include <string>
 
-#include "judge/neighbourhood_counts.h"
+#include "judge/cell_fault.h"
+#include "viewer/viewer_session.h"
 
 namespace {
 
-/// One shown grid and its counts; the page holds it by its address.
-struct ShownGrid {
-  /// Copies n rows of n cell characters, row after row, from `cells`.
-  ShownGrid(const char* cells, int32_t n, int32_t d) : grid(copyGrid(cells, n)), counts(grid, d) {}
+/// Kept block k's summary.
+const BlockSummary& keptBlock(const ViewerSession* session, int32_t k) {
+  return session->summary().kept().at(static_cast<std::size_t>(k));
+}
 
-  /// A grid holding the given rows.
-  static Grid copyGrid(const char* cells, int32_t n) {
-    Grid copy(n);
-    for (int32_t i = 0; i < n; ++i) std::memcpy(copy.rowData(i), cells + i * n, n);
-    return copy;
-  }
+/// The shown block's kept fault f.
+const CellFault& shownFault(const ViewerSession* session, int32_t f) {
+  return session->shown().diagnosis.faults.kept().at(static_cast<std::size_t>(f));
+}
 
-  Grid grid;
-  NeighbourhoodCounts counts;
-};
+/// The shown block's test case.
+const TestCase& shownTestCase(const ViewerSession* session) {
+  return *session->shown().block.testCase;
+}
 
 }  // namespace
 
 extern "C" {
 
-/// The counts of an n by n grid (cells row after row) for radius d; null when out of memory.
-EMSCRIPTEN_KEEPALIVE ShownGrid* viewerCountsCreate(const char* cells, int32_t n, int32_t d) {
+/// A new session with nothing diagnosed; null when out of memory.
+EMSCRIPTEN_KEEPALIVE ViewerSession* viewerSessionCreate() {
   try {
-    return new ShownGrid(cells, n, d);
+    return new ViewerSession();
   } catch (...) {
     return nullptr;
   }
 }
 
-/// The white count of the cell in row i, column j (both from 0).
-EMSCRIPTEN_KEEPALIVE int32_t viewerWhiteCount(const ShownGrid* shown, int32_t i, int32_t j) {
-  return shown->counts.whiteCount(i, j);
+/// Releases what viewerSessionCreate made.
+EMSCRIPTEN_KEEPALIVE void viewerSessionRelease(ViewerSession* session) { delete session; }
+
+/// Reads the input file and opens the submission for viewerDiagnose; 0 when out of memory.
+EMSCRIPTEN_KEEPALIVE int32_t viewerStart(ViewerSession* session, const char* inputPath,
+                                         const char* submissionPath) {
+  try {
+    session->start(inputPath, submissionPath);
+    return 1;
+  } catch (...) {
+    return 0;
+  }
 }
 
-/// The black count of the cell in row i, column j (both from 0).
-EMSCRIPTEN_KEEPALIVE int32_t viewerBlackCount(const ShownGrid* shown, int32_t i, int32_t j) {
-  return shown->counts.blackCount(i, j);
+/// Diagnoses up to `blocks` more blocks: 1 while blocks remain, 0 once the diagnosis is over,
+/// -1 when out of memory.
+EMSCRIPTEN_KEEPALIVE int32_t viewerDiagnose(ViewerSession* session, int32_t blocks) {
+  try {
+    return session->diagnose(blocks) ? 1 : 0;
+  } catch (...) {
+    return -1;
+  }
 }
 
-/// Releases what viewerCountsCreate made.
-EMSCRIPTEN_KEEPALIVE void viewerCountsRelease(ShownGrid* shown) { delete shown; }
+/// The number of test cases in the input file; 0 when it has a fault.
+EMSCRIPTEN_KEEPALIVE int32_t viewerTestCaseCount(const ViewerSession* session) {
+  return static_cast<int32_t>(session->testCases().size());
+}
+
+/// Test case k's n (k from 0).
+EMSCRIPTEN_KEEPALIVE int32_t viewerTestCaseN(const ViewerSession* session, int32_t k) {
+  return session->testCases().at(k).n;
+}
+
+/// Test case k's d.
+EMSCRIPTEN_KEEPALIVE int32_t viewerTestCaseD(const ViewerSession* session, int32_t k) {
+  return session->testCases().at(k).d;
+}
+
+/// Test case k's b.
+EMSCRIPTEN_KEEPALIVE int32_t viewerTestCaseB(const ViewerSession* session, int32_t k) {
+  return session->testCases().at(k).b;
+}
+
+/// Test case k's c.
+EMSCRIPTEN_KEEPALIVE int32_t viewerTestCaseC(const ViewerSession* session, int32_t k) {
+  return session->testCases().at(k).c;
+}
+
+/// Writes test case k's n by n input cells, row after row, to `cells`.
+EMSCRIPTEN_KEEPALIVE void viewerTestCaseCells(const ViewerSession* session, int32_t k,
+                                              char* cells) {
+  const PackedGrid& grid = session->testCases().at(k).grid;
+  const int32_t n = grid.size();
+  for (int32_t i = 0; i < n; ++i) {
+    for (int32_t j = 0; j < n; ++j) *cells++ = grid.cell(i, j);
+  }
+}
+
+/// The number of blocks judged.
+EMSCRIPTEN_KEEPALIVE double viewerBlocksJudged(const ViewerSession* session) {
+  return static_cast<double>(session->summary().blockCount());
+}
+
+/// The offset in the submission of the rows of the block judged last.
+EMSCRIPTEN_KEEPALIVE double viewerLastRowsOffset(const ViewerSession* session) {
+  return static_cast<double>(session->summary().last().rowsOffset);
+}
+
+/// The number of refused blocks.
+EMSCRIPTEN_KEEPALIVE double viewerBlocksRefused(const ViewerSession* session) {
+  return static_cast<double>(session->summary().refusedCount());
+}
+
+/// The number of blocks whose summaries are kept.
+EMSCRIPTEN_KEEPALIVE int32_t viewerBlockCount(const ViewerSession* session) {
+  return static_cast<int32_t>(session->summary().kept().size());
+}
+
+/// Kept block k's place in the submission, from 1.
+EMSCRIPTEN_KEEPALIVE double viewerBlockPosition(const ViewerSession* session, int32_t k) {
+  return static_cast<double>(keptBlock(session, k).position);
+}
+
+/// Kept block k's header line.
+EMSCRIPTEN_KEEPALIVE double viewerBlockHeaderLine(const ViewerSession* session, int32_t k) {
+  return static_cast<double>(keptBlock(session, k).headerLine);
+}
+
+/// Kept block k's test case number.
+EMSCRIPTEN_KEEPALIVE int32_t viewerBlockTestCase(const ViewerSession* session, int32_t k) {
+  return keptBlock(session, k).testCase;
+}
+
+/// Kept block k's near-pair count.
+EMSCRIPTEN_KEEPALIVE double viewerBlockNearPairs(const ViewerSession* session, int32_t k) {
+  return static_cast<double>(keptBlock(session, k).nearPairs);
+}
+
+/// Kept block k's number of faults of one kind (a FaultKind value).
+EMSCRIPTEN_KEEPALIVE double viewerBlockFaults(const ViewerSession* session, int32_t k,
+                                              int32_t kind) {
+  return static_cast<double>(keptBlock(session, k).faults.at(static_cast<std::size_t>(kind)));
+}
+
+/// The check number of the stop; 0 for a failure that is no check, -1 when none stopped.
+EMSCRIPTEN_KEEPALIVE int32_t viewerStopCheck(const ViewerSession* session) {
+  return session->summary().stop() ? session->summary().stop()->check : -1;
+}
+
+/// The submission line at which the stop ended the reading; 0 for a stop in the input file.
+EMSCRIPTEN_KEEPALIVE double viewerStopLine(const ViewerSession* session) {
+  return static_cast<double>(session->stopLine());
+}
+
+/// The stop's message as a report shows it; viewerTextLength gives its length.
+EMSCRIPTEN_KEEPALIVE const char* viewerStopMessage(ViewerSession* session) {
+  return session->keep(session->summary().stop() ? session->summary().stop()->message : "").c_str();
+}
+
+/// The number of fault kinds.
+EMSCRIPTEN_KEEPALIVE int32_t viewerFaultKindCount() { return FaultKindCount; }
+
+/// The name of a fault kind as the diagnosis writes it ("redChanged", ...).
+EMSCRIPTEN_KEEPALIVE const char* viewerFaultKindName(int32_t kind) {
+  // Each name is a literal, so its view ends at a NUL.
+  return faultKindName(static_cast<FaultKind>(kind)).data();
+}
+
+/// Reads kept block k again and diagnoses it as the shown block; 0 when that failed.
+EMSCRIPTEN_KEEPALIVE int32_t viewerShowBlock(ViewerSession* session, int32_t k) {
+  try {
+    session->show(static_cast<std::size_t>(k));
+    return 1;
+  } catch (...) {
+    return 0;
+  }
+}
+
+/// Row i of the shown block as submitted: n cell bytes.
+EMSCRIPTEN_KEEPALIVE const char* viewerShownRow(const ViewerSession* session, int32_t i) {
+  return session->shown().block.rows.rowData(i);
+}
+
+/// The number of the shown block's faults that are kept, at most ShownFaults.
+EMSCRIPTEN_KEEPALIVE int32_t viewerShownFaultCount(const ViewerSession* session) {
+  return static_cast<int32_t>(session->shown().diagnosis.faults.kept().size());
+}
+
+/// Kept fault f's row, from 0.
+EMSCRIPTEN_KEEPALIVE int32_t viewerShownFaultRow(const ViewerSession* session, int32_t f) {
+  return shownFault(session, f).row;
+}
+
+/// Kept fault f's column, from 0.
+EMSCRIPTEN_KEEPALIVE int32_t viewerShownFaultColumn(const ViewerSession* session, int32_t f) {
+  return shownFault(session, f).column;
+}
+
+/// Kept fault f's kind (a FaultKind value).
+EMSCRIPTEN_KEEPALIVE int32_t viewerShownFaultKind(const ViewerSession* session, int32_t f) {
+  return static_cast<int32_t>(shownFault(session, f).kind);
+}
+
+/// Kept fault f's message as the grid check gives it; viewerTextLength gives its length.
+EMSCRIPTEN_KEEPALIVE const char* viewerShownFaultMessage(ViewerSession* session, int32_t f) {
+  return session->keep(faultMessage(shownFault(session, f), shownTestCase(session))).c_str();
+}
+
+/// The shown block's message as check 221 gives it were this block the first refused one;
+/// empty for an accepted block. viewerTextLength gives its length.
+EMSCRIPTEN_KEEPALIVE const char* viewerShownMessage(ViewerSession* session) {
+  const ShownBlock& shown = session->shown();
+  const FaultList& faults = shown.diagnosis.faults;
+  if (faults.total() == 0) return session->keep("").c_str();
+  return session
+      ->keep(refusedBlockMessage(shown.block.headerLine,
+                                 faultMessage(faults.kept().front(), shownTestCase(session))))
+      .c_str();
+}
+
+/// The length of the text that the call before returned.
+EMSCRIPTEN_KEEPALIVE int32_t viewerTextLength(const ViewerSession* session) {
+  return static_cast<int32_t>(session->keptText().size());
+}
+
+/// The white count of the shown block's cell in row i, column j (both from 0); -1 when no
+/// block is shown.
+EMSCRIPTEN_KEEPALIVE int32_t viewerWhiteCount(const ViewerSession* session, int32_t i, int32_t j) {
+  return session->showing() ? session->shown().counts.whiteCount(i, j) : -1;
+}
+
+/// The black count of the shown block's cell in row i, column j (both from 0); -1 when no
+/// block is shown.
+EMSCRIPTEN_KEEPALIVE int32_t viewerBlackCount(const ViewerSession* session, int32_t i, int32_t j) {
+  return session->showing() ? session->shown().counts.blackCount(i, j) : -1;
+}
 
 }  // extern "C"

@@ -1,0 +1,87 @@
+// The viewer's fault list: the shown block's faults with their kinds and the evaluator's
+// messages, how many more were left out, and the selected fault, which the canvas centres and
+// outlines. A click selects a fault; n or j and p or k step to the next and previous one, and
+// so do the arrow keys while the list has the focus. Each function takes the page's viewer
+// object (see viewer.js).
+'use strict';
+
+/* global $, FaultMarks, jumpToFault */
+
+/** One fault's list item: the kind's glyph in its colour, the kind's name, the message. */
+function faultItem(viewer, fault, f) {
+  const item = document.createElement('li');
+  item.className = 'fault';
+  item.dataset.fault = f;
+  const glyph = document.createElement('span');
+  glyph.className = 'glyph';
+  glyph.textContent = FaultMarks[fault.kind].glyph;
+  glyph.style.color = FaultMarks[fault.kind].colour;
+  const kind = document.createElement('span');
+  kind.className = 'kind';
+  kind.textContent = viewer.texts.faultKinds[fault.kind] + ':';
+  item.append(glyph, kind, fault.message);
+  item.onclick = () => selectFault(viewer, f);
+  return item;
+}
+
+/** Lists the shown block's faults in the page's language. */
+function renderFaults(viewer) {
+  const list = $('faults');
+  list.textContent = '';
+  const block = viewer.block;
+  if (!block) return;
+  const texts = viewer.texts;
+  const fragment = document.createDocumentFragment();
+  block.faults.forEach((fault, f) => fragment.appendChild(faultItem(viewer, fault, f)));
+  const leftOut = block.record.faultTotal - block.faults.length;
+  if (block.faults.length === 0 || leftOut > 0) {
+    const note = document.createElement('li');
+    note.className = 'more';
+    note.textContent = block.faults.length === 0 ? texts.blockAccepted :
+        texts.faultsLeftOut(leftOut, block.faults.length);
+    fragment.appendChild(note);
+  }
+  list.appendChild(fragment);
+  markSelectedFault(viewer);
+}
+
+/** Marks the selected fault in the list and keeps it in sight. */
+function markSelectedFault(viewer) {
+  const list = $('faults');
+  for (const item of list.querySelectorAll('li.chosen')) item.classList.remove('chosen');
+  const item = list.querySelector('li[data-fault="' + viewer.block.selected + '"]');
+  if (!item) return;
+  item.classList.add('chosen');
+  item.scrollIntoView({block: 'nearest'});
+}
+
+/** Selects fault f of the shown block and centres the canvas on its cell. */
+function selectFault(viewer, f) {
+  const block = viewer.block;
+  if (!block || f < 0 || f >= block.faults.length) return;
+  block.selected = f;
+  markSelectedFault(viewer);
+  jumpToFault(viewer);
+}
+
+/** Selects the next fault (step 1) or the previous one (step -1), stopping at either end. */
+function stepFault(viewer, step) {
+  const block = viewer.block;
+  if (!block || block.faults.length === 0) return;
+  selectFault(viewer, Math.max(0, Math.min(block.faults.length - 1, block.selected + step)));
+}
+
+/** The keys that step through the faults. */
+function bindFaultKeys(viewer) {
+  const steps = {n: 1, j: 1, p: -1, k: -1};
+  document.addEventListener('keydown', (event) => {
+    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    if (['INPUT', 'SELECT', 'TEXTAREA'].includes(event.target.tagName)) return;
+    const inList = event.target === $('faults');
+    const step = steps[event.key] ??
+        (inList ? {ArrowDown: 1, ArrowUp: -1}[event.key] : undefined);
+    if (step === undefined) return;
+    event.preventDefault();
+    stepFault(viewer, step);
+  });
+}

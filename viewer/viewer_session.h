@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "judge/diagnosis.h"
+#include "judge/diagnosis_summary.h"
+#include "judge/grid_diagnosis.h"
+#include "judge/neighbourhood_counts.h"
+#include "judge/submission.h"
+#include "taskinput/test_case.h"
+#include "textio/line_reader.h"
+#include "textio/text_file.h"
+
+// What the viewer's page works with between its calls into the module: the test cases and
+// the block summaries of one diagnosis, taken a few blocks at a time, and the block that the
+// page shows.
+
+/// The most blocks listed from the start of a submission, and the most refused ones after them.
+inline constexpr std::size_t ListedBlocks = 10000;
+
+/// The faults of a shown block that are kept and listed.
+inline constexpr std::size_t ShownFaults = 1000;
+
+/// One block read again: its rows, every fault of it, and its neighbourhood counts.
+struct ShownBlock {
+  /// Reads the block that `summary` describes from the submission, and diagnoses it.
+  ShownBlock(const std::string& submissionPath, const BlockSummary& summary,
+             const TestCase& testCase);
+
+  SubmittedGrid block;
+  GridDiagnosis diagnosis;
+  /// Refers to block.rows, so the object is never moved.
+  NeighbourhoodCounts counts;
+};
+
+/// The submission being diagnosed: its file, reader and place in the diagnosis.
+struct OpenSubmission {
+  /// Opens the submission for a diagnosis against `testCases` into `sink`.
+  OpenSubmission(const std::string& path, const std::vector<TestCase>& testCases,
+                 DiagnosisSink& sink);
+
+  TextFile file;
+  LineReader reader{file};
+  SubmissionDiagnosis diagnosis;
+};
+
+/// One diagnosed pair of files and the block shown from it.
+class ViewerSession {
+ public:
+  /// Reads the input file and opens the submission for diagnose(); a fault in the input file
+  /// is the stop, and leaves no blocks.
+  void start(const std::string& inputPath, const std::string& submissionPath);
+  /// Diagnoses up to `blocks` more blocks; false once the whole diagnosis is over.
+  bool diagnose(int64_t blocks);
+
+  /// The test cases of the input file (none when it has a fault).
+  const std::vector<TestCase>& testCases() const { return testCases_; }
+  /// The diagnosis in a few numbers per block.
+  const DiagnosisSummary& summary() const { return summary_; }
+  /// The submission's line at which a stop ended the reading; 0 for a stop in the input file.
+  int64_t stopLine() const { return stopLine_; }
+
+  /// Reads kept block k again and makes it the shown one.
+  void show(std::size_t k);
+  /// Whether a block is shown.
+  bool showing() const { return shown_ != nullptr; }
+  /// The shown block; only while showing().
+  const ShownBlock& shown() const { return *shown_; }
+  /// Keeps a text for the page to read until the next one is kept.
+  const std::string& keep(std::string text) { return text_ = std::move(text); }
+  /// The text kept last.
+  const std::string& keptText() const { return text_; }
+
+ private:
+  std::string submissionPath_;
+  std::vector<TestCase> testCases_;
+  DiagnosisSummary summary_{ListedBlocks, ListedBlocks};
+  /// While the diagnosis goes on.
+  std::unique_ptr<OpenSubmission> submission_;
+  int64_t stopLine_ = 0;
+  std::unique_ptr<ShownBlock> shown_;
+  std::string text_;
+};
