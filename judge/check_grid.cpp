@@ -50,3 +50,11 @@ bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& mes
                int64_t& nearPairs) {
   return checkGrid(testCase, candidate, message, nearPairs, fastestCodePath());
 }
+
+bool checkOwnGrid(const TestCase& testCase, const Grid& rows, std::string& message,
+                  int64_t& nearPairs) {
+  const CodePath path = fastestCodePath();
+  if (!testCase.grid.onlyCellCharacters())
+    return checkGrid(testCase, rows, message, nearPairs, path);
+  return countNeighbourhoods(testCase, rows, message, nearPairs, path);
+}

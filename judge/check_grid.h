@@ -19,3 +19,9 @@ bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& mes
 /// checkGrid with its loops on a chosen code path; the paths give identical results.
 bool checkGrid(const TestCase& testCase, const Grid& candidate, std::string& message,
                int64_t& nearPairs, CodePath path);
+
+/// checkGrid of a test case against its own grid: `rows` are the rows that `testCase.grid` was
+/// packed from. The comparison can then fail only on a byte that is no cell character, which
+/// the packing has looked for already, so it runs only where the packing found one.
+bool checkOwnGrid(const TestCase& testCase, const Grid& rows, std::string& message,
+                  int64_t& nearPairs);

@@ -43,8 +43,9 @@ class BitWriter {
 };
 
 /// Packs one padded row: writes its non-white words and appends its colours. A row of cell
-/// characters alone is read eight bytes at a time, any other one byte by byte.
-void packRowPortable(const char* row, int32_t words, uint64_t* nonWhite, BitWriter& colours) {
+/// characters alone is read eight bytes at a time, any other one byte by byte. Returns whether
+/// the row held cell characters alone.
+bool packRowPortable(const char* row, int32_t words, uint64_t* nonWhite, BitWriter& colours) {
   const bool plain = cell_bits::allCellCharacters(row, words * PackedGrid::WordCells);
   const cell_bits::ByteTables& tables = cell_bits::byteTables();
   for (int32_t w = 0; w < words; ++w) {
@@ -61,17 +62,21 @@ void packRowPortable(const char* row, int32_t words, uint64_t* nonWhite, BitWrit
     colours.append(cell_bits::extractBits(red, nonWhite[w], tables),
                    cell_bits::countBits(nonWhite[w]));
   }
+  return plain;
 }
 
 #if MREZOVNIK_AVX2_PATH
 /// packRowPortable on the AVX2 path.
-[[gnu::target("avx2,bmi2,popcnt")]] void packRowAvx2(const char* row, int32_t words,
+[[gnu::target("avx2,bmi2,popcnt")]] bool packRowAvx2(const char* row, int32_t words,
                                                      uint64_t* nonWhite, BitWriter& colours) {
+  uint64_t other = 0;
   for (int32_t w = 0; w < words; ++w) {
     const cell_bits::CellMasks masks = cell_bits::masksAvx2(PackedGrid::wordCells(row, w));
     nonWhite[w] = masks.red | masks.black;
+    other |= ~(masks.red | masks.black | masks.white);
     colours.append(_pext_u64(masks.red, nonWhite[w]), std::popcount(nonWhite[w]));
   }
+  return other == 0;
 }
 #endif
 
@@ -101,11 +106,11 @@ PackedGrid::PackedGrid(const Grid& grid, CodePath path)
     uint64_t* rowWords = nonWhite_.get() + static_cast<std::size_t>(i) * words;
 #if MREZOVNIK_AVX2_PATH
     if (avx2) {
-      packRowAvx2(grid.rowData(i), words, rowWords, colours);
+      onlyCellCharacters_ &= packRowAvx2(grid.rowData(i), words, rowWords, colours);
       continue;
     }
 #endif
-    packRowPortable(grid.rowData(i), words, rowWords, colours);
+    onlyCellCharacters_ &= packRowPortable(grid.rowData(i), words, rowWords, colours);
   }
   colourBitCount_ = static_cast<uint32_t>(colours.bitCount());
   std::fill(colours.finish(), colours_.get() + colourWordCount(), 0);
@@ -118,6 +123,7 @@ PackedGrid& PackedGrid::operator=(const PackedGrid& other) {
   if (this != &other) {
     n_ = other.n_;
     colourBitCount_ = other.colourBitCount_;
+    onlyCellCharacters_ = other.onlyCellCharacters_;
     nonWhite_ = copyOf(other.nonWhite_, nonWhiteWordCount());
     colours_ = copyOf(other.colours_, colourWordCount());
     rowStarts_ = copyOf(other.rowStarts_, static_cast<std::size_t>(n_));

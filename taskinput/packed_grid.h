@@ -43,6 +43,8 @@ class PackedGrid {
   uint32_t firstColourOfRow(int32_t i) const { return rowStarts_[i]; }
   /// The character of the cell in row i, column j.
   char cell(int32_t i, int32_t j) const;
+  /// Whether the grid packed held cell characters alone, no other byte.
+  bool onlyCellCharacters() const { return onlyCellCharacters_; }
 
   PackedGrid(const PackedGrid& other);
   PackedGrid& operator=(const PackedGrid& other);
@@ -63,6 +65,7 @@ class PackedGrid {
 
   int32_t n_ = 0;
   uint32_t colourBitCount_ = 0;
+  bool onlyCellCharacters_ = true;
   std::unique_ptr<uint64_t[]> nonWhite_;
   /// Room for a colour bit per cell, but only colourWordCount() words are written: the
   /// memory past them is never touched, so it takes no pages.

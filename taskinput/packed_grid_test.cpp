@@ -64,7 +64,7 @@ TEST(PackedGrid, KeepsEveryCellOfEveryLayoutWidthAndMixOnEveryPath) {
   }
 }
 
-TEST(PackedGrid, PacksAByteThatIsNoCellCharacterAsWhiteOnEveryPath) {
+TEST(PackedGrid, PacksAByteThatIsNoCellCharacterAsWhiteAndNotesItOnEveryPath) {
   for (const int32_t n : {1, 64, 65, 130}) {
     Rows rows(n, std::string(n, '#'));
     rows[n / 2][0] = 'R';
@@ -78,6 +78,9 @@ TEST(PackedGrid, PacksAByteThatIsNoCellCharacterAsWhiteOnEveryPath) {
           const PackedGrid packed(withInvalid, path);
           ASSERT_EQ(packed.cell(n - 1, column), '.') << "n " << n << " column " << column;
           ASSERT_EQ(packed, PackedGrid(gridOf(asWhite), path)) << "n " << n << " column " << column;
+          ASSERT_FALSE(packed.onlyCellCharacters()) << "n " << n << " column " << column;
+          ASSERT_TRUE(PackedGrid(gridOf(asWhite), path).onlyCellCharacters());
+          ASSERT_FALSE(PackedGrid(packed).onlyCellCharacters());
         }
       }
     }

@@ -70,7 +70,7 @@ void readTestCase(TestCase& testCase, LineReader& reader, const std::string& tas
   // The grid is checked against itself: its characters, then its own thresholds.
   std::string message;
   int64_t nearPairs = 0;
-  if (!checkGrid(testCase, rows, message, nearPairs)) {
+  if (!checkOwnGrid(testCase, rows, message, nearPairs)) {
     throwAssertion(composeMessage("[napaka v VHODNI datoteki - to se ne bi smelo zgoditi, "
                                   "obvesti organizatorje] ",
                                   message),
