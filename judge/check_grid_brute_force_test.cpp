@@ -26,19 +26,8 @@ TEST(CheckGridExhaustive, EveryGridUpToThreeByThreeAgreesWithTheBruteForceCount)
 
 TEST(CheckGridExhaustive, EveryPairOfGridsUpToTwoByTwoWithOneInvalidByte) {
   for (int32_t n = 1; n <= 2; ++n) {
-    const int64_t inputs = n == 1 ? 3 : 81;
-    const int64_t candidates = n == 1 ? 4 : 256;
-    for (int64_t pair = 0; pair < inputs * candidates; ++pair) {
-      const Rows input = gridNumbered(pair % inputs, n);
-      const char cellsWithAnInvalidByte[] = {'R', '#', '.', InvalidBytes[pair % 9]};
-      Rows candidate(n, std::string(n, '.'));
-      int64_t digits = pair / inputs;
-      for (std::string& row : candidate) {
-        for (char& cell : row) {
-          cell = cellsWithAnInvalidByte[digits % 4];
-          digits /= 4;
-        }
-      }
+    for (int64_t pair = 0; pair < gridPairCount(n); ++pair) {
+      const auto [input, candidate] = gridPairNumbered(pair, n);
       const int32_t d = 1 + static_cast<int32_t>(pair % n);
       const int32_t b = 1 + static_cast<int32_t>(pair % 2);
       const int32_t c = 1 + static_cast<int32_t>(pair % 3);

@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/brute_force.h"
+#include "tests/support/layout_probes.h"
 #include "tests/support/records.h"
 #include "tests/support/verdict.h"
 #include "textio/message.h"
@@ -38,6 +40,26 @@ inline Rows gridNumbered(int64_t index, int32_t n) {
   }
   return rows;
 }
+
+/// The pair numbered `pair` of an n by n input grid of the three cell characters and a
+/// candidate of those and one byte that is no cell character: 3 * 4 pairs for n = 1, 81 * 256
+/// for n = 2.
+inline std::pair<Rows, Rows> gridPairNumbered(int64_t pair, int32_t n) {
+  const int64_t inputs = n == 1 ? 3 : 81;
+  const char cells[] = {'R', '#', '.', InvalidBytes[pair % 9]};
+  Rows candidate(n, std::string(n, '.'));
+  int64_t digits = pair / inputs;
+  for (std::string& row : candidate) {
+    for (char& cell : row) {
+      cell = cells[digits % 4];
+      digits /= 4;
+    }
+  }
+  return {gridNumbered(pair % inputs, n), candidate};
+}
+
+/// The number of pairs that gridPairNumbered numbers for n = 1 or 2.
+inline int64_t gridPairCount(int32_t n) { return n == 1 ? 3 * 4 : 81 * 256; }
 
 /// Runs the exhaustive check for one n; stops at the first disagreement. Every other grid is
 /// checked against an input grid whose black cells are white (the answer painted them).
