@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/records.h"
+#include "tests/support/scratch_stream.h"
 #include "tests/support/temp_file.h"
 
 namespace {
@@ -15,18 +16,11 @@ using namespace std::string_literals;
 /// The document that `write` makes on a scratch stream.
 template <class Write>
 std::string written(Write&& write) {
-  std::FILE* file = std::tmpfile();
-  {
+  return writtenToStream([&](std::FILE* file) {
     DiagnosisJson json(file);
     write(json);
     json.finish();
-  }
-  std::fflush(file);
-  std::rewind(file);
-  std::string text;
-  for (int c; (c = std::fgetc(file)) != EOF;) text.push_back(static_cast<char>(c));
-  std::fclose(file);
-  return text;
+  });
 }
 
 TEST(DiagnosisJson, WritesEveryBlockAndTheStop) {

@@ -5,47 +5,37 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/support/scratch_stream.h"
+
 namespace {
 
 using namespace std::string_literals;
 
-/// What a report form writes, read back from a scratch stream.
-template <class Write>
-std::string written(Write&& write) {
-  std::FILE* file = std::tmpfile();
-  write(file);
-  std::fflush(file);
-  std::rewind(file);
-  std::string text;
-  for (int c; (c = std::fgetc(file)) != EOF;) text.push_back(static_cast<char>(c));
-  std::fclose(file);
-  return text;
-}
-
 TEST(Report, SuccessFormListsResultsInSubmissionOrder) {
   const std::vector<TestResult> results = {{3, 0}, {1, 12}, {3, 5'000'000'000}};
-  EXPECT_EQ(written([&](std::FILE* f) { writeSuccessReport(f, results); }),
+  EXPECT_EQ(writtenToStream([&](std::FILE* f) { writeSuccessReport(f, results); }),
             "OK\n3\n3 0\n1 12\n3 5000000000\n");
-  EXPECT_EQ(written([&](std::FILE* f) { writeSuccessReport(f, {}); }), "OK\n0\n");
-  EXPECT_EQ(written([&](std::FILE* f) { printSummary(f, results); }),
+  EXPECT_EQ(writtenToStream([&](std::FILE* f) { writeSuccessReport(f, {}); }), "OK\n0\n");
+  EXPECT_EQ(writtenToStream([&](std::FILE* f) { printSummary(f, results); }),
             "Testni primer 3: 0 parov bliznjih crnih polj.\n"
             "Testni primer 1: 12 parov bliznjih crnih polj.\n"
             "Testni primer 3: 5000000000 parov bliznjih crnih polj.\n");
 }
 
 TEST(Report, FailureFormCopiesTheMessageAsDataUpToItsFirstNul) {
-  EXPECT_EQ(written([](std::FILE* f) {
+  EXPECT_EQ(writtenToStream([](std::FILE* f) {
               writeFailureReport(f, 248, "stevilka tekmovalca bi morala imeti 6 stevk");
             }),
             "Napaka [Mrezovnik:248]: stevilka tekmovalca bi morala imeti 6 stevk\n-1\n");
-  EXPECT_EQ(written([](std::FILE* f) { writeFailureReport(f, 263, "ne pa \"%d %s\t\r\""); }),
-            "Napaka [Mrezovnik:263]: ne pa \"%d %s\t\r\"\n-1\n");
-  EXPECT_EQ(written([](std::FILE* f) { writeFailureReport(f, 263, "ne pa \"2\0x\""s); }),
+  EXPECT_EQ(
+      writtenToStream([](std::FILE* f) { writeFailureReport(f, 263, "ne pa \"%d %s\t\r\""); }),
+      "Napaka [Mrezovnik:263]: ne pa \"%d %s\t\r\"\n-1\n");
+  EXPECT_EQ(writtenToStream([](std::FILE* f) { writeFailureReport(f, 263, "ne pa \"2\0x\""s); }),
             "Napaka [Mrezovnik:263]: ne pa \"2\n-1\n");
 }
 
 TEST(Report, UnexpectedFormIsFixed) {
-  EXPECT_EQ(written([](std::FILE* f) { writeUnexpectedReport(f); }),
+  EXPECT_EQ(writtenToStream([](std::FILE* f) { writeUnexpectedReport(f); }),
             "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n");
 }
 
