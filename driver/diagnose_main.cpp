@@ -2,8 +2,8 @@
 #include <csignal>
 #include <cstdio>
 
+#include "diagnosis/diagnosis.h"
 #include "driver/diagnosis_json.h"
-#include "judge/diagnosis.h"
 
 int main(int argc, char** argv) {
 #ifdef SIGPIPE

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "judge/diagnosis.h"
+#include "diagnosis/diagnosis.h"
 
 /// Writes a diagnosis to a stream as one JSON document, block by block as it is made:
 ///   {"blocks": [<block>, ...], "stop": null | {"check": <number or null>, "message": ...}}

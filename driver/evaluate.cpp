@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "driver/report.h"
-#include "judge/submission.h"
-#include "taskinput/input_file.h"
+#include "readers/input_file.h"
+#include "readers/submission.h"
 #include "textio/assertion.h"
 #include "textio/line_reader.h"
 #include "textio/text_file.h"

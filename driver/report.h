@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "judge/submission.h"
+#include "readers/submission.h"
 
 // The report's three forms, each written once at the end of a run, and the console summary.
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "diagnosis/diagnosis.h"
 #include "fuzz/report_form.h"
-#include "judge/diagnosis.h"
 #include "textio/assertion.h"
 
 namespace {

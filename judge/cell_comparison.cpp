@@ -4,7 +4,7 @@
 #include <bit>
 #include <vector>
 
-#include "taskinput/cell_bits.h"
+#include "grid/cell_bits.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "codepath/code_path.h"
+#include "grid/grid.h"
+#include "grid/packed_grid.h"
 #include "judge/cell_fault.h"
-#include "taskinput/grid.h"
-#include "taskinput/packed_grid.h"
 
 // The comparison phase of the grid check, row by row: whether a candidate row holds a cell
 // that the input refuses (an invalid byte, a changed red or black cell, a white cell turned

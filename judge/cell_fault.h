@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "taskinput/test_case.h"
+#include "grid/test_case.h"
 
 // The rules that a cell of a candidate grid can break, and the message of each, as the grid
 // check reports the first of them and the diagnosis lists them all.

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "grid/test_case.h"
 #include "judge/neighbourhood_sweep.h"
-#include "taskinput/test_case.h"
 
 /// Whether `candidate` is a valid answer to `testCase`, in two phases:
 ///  1. comparison: every cell holds 'R', '#' or '.', and only white cells turned black;

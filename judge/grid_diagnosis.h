@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "codepath/code_path.h"
+#include "grid/test_case.h"
 #include "judge/cell_fault.h"
-#include "taskinput/test_case.h"
 
 /// Every fault of a candidate grid, in the order in which the grid check would report them
 /// one after another if each earlier one were mended: the comparison faults in row-major

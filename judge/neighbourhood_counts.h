@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "taskinput/test_case.h"
+#include "grid/test_case.h"
 
 /// The white and black counts of every cell's neighbourhood in one grid: the cells within
 /// Chebyshev distance d, clipped at the edges, the cell itself left out. These are the

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "codepath/code_path.h"
+#include "grid/test_case.h"
 #include "judge/cell_fault.h"
-#include "taskinput/test_case.h"
 
 /// What the counting phase found: the first threshold fault, or the near-pair count.
 struct SweepOutcome {

@@ -9,9 +9,9 @@
 #include <cstring>
 #include <vector>
 
+#include "grid/test_case.h"
 #include "judge/cell_fault.h"
 #include "judge/neighbourhood_sweep.h"
-#include "taskinput/test_case.h"
 
 namespace sweep_kernels {
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Static checks over the whole tree: the .clang-format style, clang-tidy (.clang-tidy) and
-# cppcheck, each failing on any finding.
+# Static checks over the whole tree: the layering of the product folders (tools/layers.sh),
+# the .clang-format style, clang-tidy (.clang-tidy) and cppcheck, each failing on any finding.
 #   tools/lint.sh [build-dir]   a configured build with compile_commands.json
 #                               (default build/release; configures it when missing)
 set -euo pipefail
@@ -9,11 +9,14 @@ build=${1:-build/release}
 [ -f "$build/compile_commands.json" ] || cmake --preset release -B "$build" >/dev/null
 jobs=$(nproc)
 
+echo "== layers"
+tools/layers.sh
+
 echo "== clang-format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "== clang-tidy"
-run-clang-tidy -quiet -p "$build" -j "$jobs" "$(pwd)/(driver|textio|codepath|taskinput|judge|tests|tools)/.*\.cpp$" \
+run-clang-tidy -quiet -p "$build" -j "$jobs" "$(pwd)/(textio|codepath|grid|judge|readers|diagnosis|driver|viewer|tests|tools)/.*\.cpp$" \
   >"$build/clang-tidy.log" 2>&1 || { grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u; exit 1; }
 
 echo "== cppcheck"

@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "judge/diagnosis.h"
-#include "judge/diagnosis_summary.h"
+#include "diagnosis/diagnosis.h"
+#include "diagnosis/diagnosis_summary.h"
+#include "grid/test_case.h"
 #include "judge/grid_diagnosis.h"
 #include "judge/neighbourhood_counts.h"
-#include "judge/submission.h"
-#include "taskinput/test_case.h"
+#include "readers/submission.h"
 #include "textio/line_reader.h"
 #include "textio/text_file.h"
 

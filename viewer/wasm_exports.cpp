@@ -2,7 +2,12 @@
 // block, a few blocks a call, the test cases, and the shown block's cells, faults and
 // neighbourhood counts, all from the judge's own readers and checks. Positions, offsets and counts
 // that may pass 2^31 are handed over as doubles, which hold them exactly.
+#ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
+#else
+// A native build compiles the exports only for the static checks.
+#define EMSCRIPTEN_KEEPALIVE
+#endif
 
 #include <cstdint>
 #include <string>

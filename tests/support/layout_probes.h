@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "taskinput/test_case.h"
+#include "grid/test_case.h"
 
 /// Widths at every boundary of the row layout, and the largest.
 inline constexpr int32_t LayoutWidths[] = {1,  2,  3,  15,  16,  17,  31,  32,  33,  47,  48,  49,

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "taskinput/test_case.h"
+#include "grid/test_case.h"
 
 /// A grid whose rows are the given texts, all as long as there are rows.
 inline Grid gridOf(const std::vector<std::string>& rows) {

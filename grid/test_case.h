@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "taskinput/grid.h"
-#include "taskinput/packed_grid.h"
+#include "grid/grid.h"
+#include "grid/packed_grid.h"
 
 /// The task's name, which line 1 of the input file and line 2 of a submission must equal.
 inline constexpr std::string_view TaskName = "Mrezovje";

@@ -1,4 +1,4 @@
-#include "taskinput/grid.h"
+#include "grid/grid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "taskinput/cell_bits.h"
+#include "grid/cell_bits.h"
 
 namespace cell_bits {
 

@@ -1,4 +1,4 @@
-#include "taskinput/test_case_reader.h"
+#include "readers/test_case_reader.h"
 
 #include <gtest/gtest.h>
 

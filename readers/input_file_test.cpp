@@ -1,4 +1,4 @@
-#include "taskinput/input_file.h"
+#include "readers/input_file.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "codepath/code_path.h"
-#include "taskinput/grid.h"
+#include "grid/grid.h"
 
 /// A grid of the input file in about one bit a cell, so that a hundred full-size test cases
 /// take few fresh pages of memory (each costs a page fault when first written).

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "diagnosis/diagnosis.h"
+#include "grid/test_case.h"
 #include "judge/cell_fault.h"
-#include "judge/diagnosis.h"
-#include "judge/submission.h"
-#include "taskinput/test_case.h"
+#include "readers/submission.h"
 
 // A diagnosis kept in a few numbers per block, for a reader that lists the blocks and shows
 // one of them at a time (the viewer): a submission may hold millions of blocks, so only a

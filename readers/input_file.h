@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "taskinput/test_case.h"
+#include "grid/test_case.h"
 
 /// Reads and validates the whole input file into `testCases`, one record per test case in
 /// file order; throws EAssertion at the first fault.

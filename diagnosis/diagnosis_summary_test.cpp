@@ -1,4 +1,4 @@
-#include "judge/diagnosis_summary.h"
+#include "diagnosis/diagnosis_summary.h"
 
 #include <gtest/gtest.h>
 

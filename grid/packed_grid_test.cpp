@@ -1,4 +1,4 @@
-#include "taskinput/packed_grid.h"
+#include "grid/packed_grid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "judge/diagnosis.h"
+#include "diagnosis/diagnosis.h"
 
 #include <gtest/gtest.h>
 

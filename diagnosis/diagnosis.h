@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "codepath/code_path.h"
+#include "grid/test_case.h"
 #include "judge/grid_diagnosis.h"
-#include "judge/submission.h"
-#include "taskinput/test_case.h"
+#include "readers/submission.h"
 #include "textio/line_reader.h"
 
 // A contestant's diagnosis: every block of the submission judged on its own against its test

@@ -1,4 +1,4 @@
-#include "taskinput/cell_bits.h"
+#include "grid/cell_bits.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "taskinput/packed_grid.h"
+#include "grid/packed_grid.h"
 #include "tests/support/layout_probes.h"
 
 namespace {

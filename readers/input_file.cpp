@@ -1,9 +1,9 @@
-#include "taskinput/input_file.h"
+#include "readers/input_file.h"
 
 #include <cstdint>
 
-#include "taskinput/task_name.h"
-#include "taskinput/test_case_reader.h"
+#include "readers/task_name.h"
+#include "readers/test_case_reader.h"
 #include "textio/assertion.h"
 #include "textio/int_fields.h"
 #include "textio/line_reader.h"

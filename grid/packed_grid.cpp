@@ -1,10 +1,10 @@
-#include "taskinput/packed_grid.h"
+#include "grid/packed_grid.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "taskinput/cell_bits.h"
-#include "taskinput/unset_array.h"
+#include "grid/cell_bits.h"
+#include "grid/unset_array.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "judge/diagnosis.h"
+#include "diagnosis/diagnosis.h"
 
 #include <algorithm>
 
 #include "judge/cell_fault.h"
-#include "taskinput/input_file.h"
+#include "readers/input_file.h"
 #include "textio/assertion.h"
 #include "textio/text_file.h"
 

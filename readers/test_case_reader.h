@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "taskinput/test_case.h"
+#include "grid/test_case.h"
 #include "textio/line_reader.h"
 
 /// Reads and validates one test case block of the input file into `testCase` (given

@@ -1,10 +1,10 @@
-#include "judge/submission.h"
+#include "readers/submission.h"
 
 #include <cstddef>
 #include <string>
 
 #include "judge/check_grid.h"
-#include "taskinput/task_name.h"
+#include "readers/task_name.h"
 #include "textio/assertion.h"
 #include "textio/int_fields.h"
 #include "textio/message.h"

@@ -1,8 +1,8 @@
-#include "taskinput/grid.h"
+#include "grid/grid.h"
 
 #include <algorithm>
 
-#include "taskinput/unset_array.h"
+#include "grid/unset_array.h"
 
 Grid::Grid(const Grid& other) { *this = other; }
 

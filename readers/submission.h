@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "taskinput/test_case.h"
+#include "grid/test_case.h"
 #include "textio/line_reader.h"
 
 /// The outcome of one accepted block of the submission.

@@ -1,6 +1,6 @@
-#include "taskinput/task_name.h"
+#include "readers/task_name.h"
 
-#include "taskinput/test_case.h"
+#include "grid/test_case.h"
 #include "textio/assertion.h"
 #include "textio/message.h"
 

@@ -1,4 +1,4 @@
-#include "judge/submission.h"
+#include "readers/submission.h"
 
 #include <gtest/gtest.h>
 

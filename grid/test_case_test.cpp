@@ -1,4 +1,4 @@
-#include "taskinput/test_case.h"
+#include "grid/test_case.h"
 
 #include <gtest/gtest.h>
 
