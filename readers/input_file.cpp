@@ -15,7 +15,7 @@ void readInputFile(const std::string& path, std::vector<TestCase>& testCases) {
   LineReader reader{file};
 
   std::string taskNameLine;
-  readTaskNameLine(reader, taskNameLine, "prvi", 173);
+  readTaskNameLine(reader, taskNameLine, "prvi", Check::InputTaskName);
 
   std::string countLine;
   readLine(reader, countLine);
@@ -24,7 +24,7 @@ void readInputFile(const std::string& path, std::vector<TestCase>& testCases) {
     throwAssertion(composeMessage("v drugi vrstici bi moralo biti stevilo testnih primerov, "
                                   "ne pa \"",
                                   countLine, "\""),
-                   __FILE__, 178);
+                   __FILE__, Check::TestCaseCount);
   }
 
   testCases.clear();
@@ -38,7 +38,7 @@ void readInputFile(const std::string& path, std::vector<TestCase>& testCases) {
       throwAssertion(
           composeMessage("v vrsticah ", firstLine, "..", reader.lineNo,
                          " bi moral biti testni primer stevilka ", k, ", ne pa ", testCase.number),
-          __FILE__, 185);
+          __FILE__, Check::TestCaseOrder);
     }
     testCases.push_back(std::move(testCase));
   }

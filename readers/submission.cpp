@@ -18,9 +18,10 @@ void readContestantNumber(LineReader& reader) {
   char number[Digits];
   const std::size_t length = readRow(reader, number, Digits);
   constexpr char Message[] = "stevilka tekmovalca bi morala imeti 6 stevk";
-  if (length != Digits) throwAssertion(Message, __FILE__, 248);
+  if (length != Digits) throwAssertion(Message, __FILE__, Check::ContestantNumberLength);
   for (const char digit : number) {
-    if (digit < '0' || digit > '9') throwAssertion(Message, __FILE__, 249);
+    if (digit < '0' || digit > '9')
+      throwAssertion(Message, __FILE__, Check::ContestantNumberDigits);
   }
 }
 
@@ -31,13 +32,13 @@ int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCo
     throwAssertion(
         composeMessage("v ", lineNo, ". vrstici bi morala biti stevilka testnega primera, ne pa \"",
                        line, "\""),
-        __FILE__, 263);
+        __FILE__, Check::BlockHeader);
   }
   if (number < 1 || number > testCount) {
     throwAssertion(
         composeMessage("v ", lineNo, ". vrstici bi morala biti stevilka testnega primera od 1 do ",
                        testCount, ", ne pa ", number),
-        __FILE__, 264);
+        __FILE__, Check::BlockTestCase);
   }
   return number;
 }
@@ -47,7 +48,7 @@ int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCo
 void readSubmissionHeader(LineReader& reader) {
   readContestantNumber(reader);
   std::string line;
-  readTaskNameLine(reader, line, "drugi", 254);
+  readTaskNameLine(reader, line, "drugi", Check::SubmissionTaskName);
 }
 
 int32_t readBlockHeader(LineReader& reader, int32_t testCount, std::string& line) {
@@ -86,7 +87,7 @@ void readBlockRows(SubmittedGrid& block, LineReader& reader, int32_t number,
     if (length != static_cast<std::size_t>(n)) {
       throwAssertion(composeMessage("v ", reader.lineNo, ". vrstici bi moralo biti n = ", n,
                                     " znakov, ne pa ", static_cast<uint64_t>(length)),
-                     __FILE__, 217);
+                     __FILE__, Check::SubmittedRowLength);
     }
   }
 }
@@ -97,7 +98,8 @@ void readSubmittedGrid(SubmittedGrid& block, LineReader& reader, int32_t number,
   readBlockRows(block, reader, number, testCase);
   std::string message;
   if (!checkGrid(testCase, block.rows, message, result.nearPairs)) {
-    throwAssertion(refusedBlockMessage(block.headerLine, message), __FILE__, 221);
+    throwAssertion(refusedBlockMessage(block.headerLine, message), __FILE__,
+                   Check::SubmittedGridRefused);
   }
 }
 

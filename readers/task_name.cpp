@@ -5,7 +5,7 @@
 #include "textio/message.h"
 
 void readTaskNameLine(LineReader& reader, std::string& line, std::string_view ordinal,
-                      int32_t check) {
+                      Check check) {
   readLine(reader, line);
   if (line != TaskName) {
     throwAssertion(composeMessage("v ", ordinal, " vrstici bi moral biti niz \"", TaskName,

@@ -16,21 +16,22 @@ void checkParameters(const TestCase& testCase) {
   const int32_t d = testCase.d;
   if (n < 1 || n > 1000) {
     throwAssertion(composeMessage("velikost mreze bi morala biti od 1 do 1000, ne pa ", n),
-                   __FILE__, 149);
+                   __FILE__, Check::GridSize);
   }
   if (d < 1 || d > n) {
-    throwAssertion(composeMessage("d bi moral biti od 1 do n = ", n, ", ne pa ", d), __FILE__, 150);
+    throwAssertion(composeMessage("d bi moral biti od 1 do n = ", n, ", ne pa ", d), __FILE__,
+                   Check::Radius);
   }
   const int32_t fullNeighbourhood = (2 * d + 1) * (2 * d + 1) - 1;
   if (testCase.b < 1 || testCase.b > fullNeighbourhood) {
     throwAssertion(composeMessage("b bi moral biti od 1 do (2d+1)^2 - 1 = ", fullNeighbourhood,
                                   ", ne pa ", testCase.b),
-                   __FILE__, 152);
+                   __FILE__, Check::WhiteThreshold);
   }
   if (testCase.c < 1 || testCase.c > fullNeighbourhood) {
     throwAssertion(composeMessage("c bi moral biti od 1 do (2d+1)^2 - 1 = ", fullNeighbourhood,
                                   ", ne pa ", testCase.c),
-                   __FILE__, 153);
+                   __FILE__, Check::BlackThreshold);
   }
 }
 
@@ -42,7 +43,7 @@ void readGridRows(Grid& rows, int32_t n, LineReader& reader) {
     if (length != static_cast<std::size_t>(n)) {
       throwAssertion(composeMessage(row + 1, ". vrstica bi morala imeti n = ", n, " znakov, ne pa ",
                                     static_cast<uint64_t>(length)),
-                     __FILE__, 160);
+                     __FILE__, Check::InputRowLength);
     }
   }
 }
@@ -53,7 +54,8 @@ void readTestCase(TestCase& testCase, LineReader& reader, const std::string& tas
                   Grid& rows) {
   testCase.taskName = taskNameLine;
   if (measureLine(reader) != 0) {
-    throwAssertion("pred vsakim testnim primerom mora biti prazna vrstica", __FILE__, 143);
+    throwAssertion("pred vsakim testnim primerom mora biti prazna vrstica", __FILE__,
+                   Check::NoEmptyLine);
   }
   std::vector<int32_t> values;
   readInts(reader, values, 1);
@@ -74,6 +76,6 @@ void readTestCase(TestCase& testCase, LineReader& reader, const std::string& tas
     throwAssertion(composeMessage("[napaka v VHODNI datoteki - to se ne bi smelo zgoditi, "
                                   "obvesti organizatorje] ",
                                   message),
-                   __FILE__, 163);
+                   __FILE__, Check::InputGridRefused);
   }
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "textio/checks.h"
+
 /// The one exception of every failed check: its message and its check number.
 class EAssertion {
  public:
@@ -18,10 +20,11 @@ class EAssertion {
   int32_t line;
 };
 
-/// Ends the evaluation with a failed check; called only after its condition failed.
+/// Ends the evaluation with a failed check, `line` being its entry of the table of checks;
+/// called only after its condition failed.
 /// The message is moved into the exception: a message that quotes a long line is never
 /// copied.
-[[noreturn]] void throwAssertion(std::string message, std::string_view file, int32_t line);
+[[noreturn]] void throwAssertion(std::string message, std::string_view file, Check line);
 
 /// The text that a report gives for a failure that is no failed check, such as exhausted
 /// memory.

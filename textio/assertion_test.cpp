@@ -13,7 +13,7 @@ namespace {
 TEST(Assertion, CarriesMessageFileAndCheckNumber) {
   bool thrown = false;
   try {
-    throwAssertion("manjka 7. vrstica", "reader.cpp", 69);
+    throwAssertion("manjka 7. vrstica", "reader.cpp", Check::MissingLine);
   } catch (const EAssertion& failure) {
     thrown = true;
     const EAssertion copy = failure;

@@ -35,11 +35,11 @@ class IntFieldParser {
       if (byte == '-') {
         throwAssertion(
             composeMessage("namesto stevke se v ", lineNo_, ". vrstici pojavlja znak '-' (minus)"),
-            __FILE__, 48);
+            __FILE__, Check::MinusSign);
       }
       throwAssertion(composeMessage("namesto stevke se v ", lineNo_,
                                     ". vrstici pojavlja znak s kodo ", byteCode(byte)),
-                     __FILE__, 50);
+                     __FILE__, Check::NotADigit);
     }
   }
 
@@ -66,7 +66,7 @@ class IntFieldParser {
     if (value_ > 214748364 || (value_ == 214748364 && digit > 7)) {
       throwAssertion(composeMessage("stevilo ", value_, std::string_view(&byte, 1), " (v ", lineNo_,
                                     ". vrstici) je preveliko (vecje od 2147483647)"),
-                     __FILE__, 57);
+                     __FILE__, Check::NumberTooLarge);
     }
     value_ = value_ * 10 + digit;
   }
@@ -95,7 +95,7 @@ void readInts(LineReader& reader, std::vector<int32_t>& values, int32_t count) {
   if (parser.found() != static_cast<uint64_t>(count)) {
     throwAssertion(composeMessage("v ", reader.lineNo, ". vrstici bi moralo biti ", count,
                                   " stevil, ne pa ", parser.found()),
-                   __FILE__, 72);
+                   __FILE__, Check::WrongNumberCount);
   }
 }
 

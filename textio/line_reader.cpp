@@ -10,7 +10,8 @@ namespace {
 
 /// Check 69 for the line that `lineNo` now names.
 [[noreturn]] void failMissingLine(const LineReader& reader) {
-  throwAssertion(composeMessage("manjka ", reader.lineNo, ". vrstica"), __FILE__, 69);
+  throwAssertion(composeMessage("manjka ", reader.lineNo, ". vrstica"), __FILE__,
+                 Check::MissingLine);
 }
 
 }  // namespace
@@ -50,6 +51,6 @@ void expectEnd(LineReader& reader) {
   if (reader.in.hasLine()) {
     throwAssertion(composeMessage("prisotna je tudi ", reader.lineNo,
                                   ". vrstica, pricakoval bi konec datoteke"),
-                   __FILE__, 73);
+                   __FILE__, Check::ExtraLine);
   }
 }
