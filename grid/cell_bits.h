@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "codepath/code_path.h"
+#include "grid/cells.h"
 
 #if MREZOVNIK_AVX2_PATH
 #include <immintrin.h>
@@ -36,9 +37,9 @@ MREZOVNIK_PATH_INLINE bool allCellCharacters(const char* cells, int32_t count) {
   uint8_t farthest = 0;
   for (int32_t k = 0; k < count; ++k) {
     const auto cell = static_cast<uint8_t>(cells[k]);
-    const auto fromWhite = static_cast<uint8_t>(cell ^ '.');
-    const auto fromBlack = static_cast<uint8_t>(cell ^ '#');
-    const auto fromRed = static_cast<uint8_t>(cell ^ 'R');
+    const auto fromWhite = static_cast<uint8_t>(cell ^ WhiteCell);
+    const auto fromBlack = static_cast<uint8_t>(cell ^ BlackCell);
+    const auto fromRed = static_cast<uint8_t>(cell ^ RedCell);
     farthest = std::max(farthest, std::min(std::min(fromWhite, fromBlack), fromRed));
   }
   return farthest == 0;
@@ -75,17 +76,16 @@ MREZOVNIK_PATH_INLINE uint64_t gatherBit(const char* cells, int bit) {
   return mask;
 }
 
-// Of the three cell characters ('.' 0x2e, '#' 0x23 and 'R' 0x52), only 'R' has bit 6 set and
-// only '.' has bit 3 set: among cell characters, one bit tells each apart.
+// Among cell characters, one bit tells red apart and another white (grid/cells.h).
 
 /// The red cells among 64 cell characters.
 MREZOVNIK_PATH_INLINE uint64_t redOfCellCharacters(const char* cells) {
-  return gatherBit(cells, 6);
+  return gatherBit(cells, RedOnlyBit);
 }
 
 /// The non-white cells among 64 cell characters.
 MREZOVNIK_PATH_INLINE uint64_t nonWhiteOfCellCharacters(const char* cells) {
-  return ~gatherBit(cells, 3);
+  return ~gatherBit(cells, WhiteOnlyBit);
 }
 
 /// The masks of any 64 bytes, one at a time; a byte that is no cell character is in none.
@@ -93,9 +93,9 @@ inline CellMasks masksOfAnyBytes(const char* cells) {
   CellMasks masks;
   for (int k = 0; k < 64; ++k) {
     const uint64_t bit = uint64_t{1} << k;
-    masks.red |= cells[k] == 'R' ? bit : 0;
-    masks.black |= cells[k] == '#' ? bit : 0;
-    masks.white |= cells[k] == '.' ? bit : 0;
+    masks.red |= cells[k] == RedCell ? bit : 0;
+    masks.black |= cells[k] == BlackCell ? bit : 0;
+    masks.white |= cells[k] == WhiteCell ? bit : 0;
   }
   return masks;
 }
@@ -158,7 +158,8 @@ MREZOVNIK_PATH_INLINE uint64_t extractBits(uint64_t value, uint64_t mask,
 [[gnu::target("avx2")]] inline CellMasks masksAvx2(const char* cells) {
   const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cells));
   const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cells + 32));
-  return {maskOfByte(low, high, 'R'), maskOfByte(low, high, '#'), maskOfByte(low, high, '.')};
+  return {maskOfByte(low, high, RedCell), maskOfByte(low, high, BlackCell),
+          maskOfByte(low, high, WhiteCell)};
 }
 #endif
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "grid/cells.h"
 #include "grid/unset_array.h"
 
 Grid::Grid(const Grid& other) { *this = other; }
@@ -22,7 +23,7 @@ void Grid::resize(int32_t n) {
     cells_ = unsetArray<char>(byteCount());
     capacity_ = byteCount();
   }
-  for (int32_t i = 0; i < n_; ++i) std::fill(rowData(i) + n_, rowData(i) + stride(), '.');
+  for (int32_t i = 0; i < n_; ++i) std::fill(rowData(i) + n_, rowData(i) + stride(), WhiteCell);
 }
 
 bool Grid::operator==(const Grid& other) const {

@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "grid/cell_bits.h"
+#include "grid/cells.h"
 #include "grid/unset_array.h"
 
 namespace {
@@ -143,9 +144,9 @@ char PackedGrid::cell(int32_t i, int32_t j) const {
   const uint64_t* words = nonWhiteWords(i);
   const int32_t w = j / WordCells;
   const uint64_t below = (uint64_t{1} << (j % WordCells)) - 1;
-  if ((words[w] & (below + 1)) == 0) return '.';
+  if ((words[w] & (below + 1)) == 0) return WhiteCell;
   uint64_t position = rowStarts_[i];
   for (int32_t v = 0; v < w; ++v) position += static_cast<uint64_t>(std::popcount(words[v]));
   position += static_cast<uint64_t>(std::popcount(words[w] & below));
-  return (colourBitsAt(colours_.get(), position) & 1) != 0 ? 'R' : '#';
+  return (colourBitsAt(colours_.get(), position) & 1) != 0 ? RedCell : BlackCell;
 }

@@ -5,12 +5,9 @@
 #include <vector>
 
 #include "grid/cell_bits.h"
+#include "grid/cells.h"
 
 namespace {
-
-constexpr char Red = 'R';
-constexpr char Black = '#';
-constexpr char White = '.';
 
 // The portable path turns each input row back into one code byte per cell and compares it
 // with the candidate row in a byte loop, which compilers vectorise.
@@ -51,10 +48,10 @@ bool codesAllow(const uint8_t* codes, const char* row, int32_t count) {
   for (int32_t t = 0; t < count; ++t) {
     const uint8_t code = codes[t];
     const char out = row[t];
-    const uint8_t isBlack = byteMask(out == Black);
-    allowed &= (byteMask(code == RedCode) & byteMask(out == Red)) |
+    const uint8_t isBlack = byteMask(out == BlackCell);
+    allowed &= (byteMask(code == RedCode) & byteMask(out == RedCell)) |
                (byteMask(code == BlackCode) & isBlack) |
-               (byteMask(code == WhiteCode) & (byteMask(out == White) | isBlack));
+               (byteMask(code == WhiteCode) & (byteMask(out == WhiteCell) | isBlack));
   }
   return allowed == 0xff;
 }
@@ -171,7 +168,9 @@ void listRefusedCells(const PackedGrid& input, const Grid& candidate, int32_t i,
     for (uint64_t refused = word.refused; refused != 0; refused &= refused - 1) {
       const int k = std::countr_zero(refused);
       const uint64_t bit = uint64_t{1} << k;
-      const char in = (word.nonWhite & bit) == 0 ? White : (word.red & bit) != 0 ? Red : Black;
+      const char in = (word.nonWhite & bit) == 0 ? WhiteCell
+                      : (word.red & bit) != 0    ? RedCell
+                                                 : BlackCell;
       const int32_t j = w * PackedGrid::WordCells + k;
       if (const auto kind = comparisonFault(in, row[j])) {
         faults.add({i, j, *kind, static_cast<uint8_t>(row[j])});

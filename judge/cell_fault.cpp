@@ -2,26 +2,23 @@
 
 #include <numeric>
 
+#include "grid/cells.h"
 #include "textio/message.h"
 
 namespace {
 
-constexpr char Red = 'R';
-constexpr char Black = '#';
-constexpr char White = '.';
-
 /// The colour word that the messages use for a cell character.
 const char* colourWord(char cell) {
-  return cell == White ? "belo" : cell == Black ? "crno" : "rdece";
+  return cell == WhiteCell ? "belo" : cell == BlackCell ? "crno" : "rdece";
 }
 
 }  // namespace
 
 std::optional<FaultKind> comparisonFault(char in, char out) {
-  if (out != Red && out != Black && out != White) return FaultKind::InvalidCell;
-  if (in == Red && out != Red) return FaultKind::RedChanged;
-  if (in == Black && out != Black) return FaultKind::BlackChanged;
-  if (in == White && out == Red) return FaultKind::WhiteToRed;
+  if (out != RedCell && out != BlackCell && out != WhiteCell) return FaultKind::InvalidCell;
+  if (in == RedCell && out != RedCell) return FaultKind::RedChanged;
+  if (in == BlackCell && out != BlackCell) return FaultKind::BlackChanged;
+  if (in == WhiteCell && out == RedCell) return FaultKind::WhiteToRed;
   return std::nullopt;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "grid/cells.h"
+
 namespace {
 
 /// Fills `table` ((n + 1) squared entries, zero first row and column) with the number of
@@ -28,8 +30,8 @@ NeighbourhoodCounts::NeighbourhoodCounts(const Grid& grid, int32_t d)
       d_(d),
       white_((static_cast<std::size_t>(n_) + 1) * (n_ + 1), 0),
       black_(white_.size(), 0) {
-  fillTable(grid, '.', white_);
-  fillTable(grid, '#', black_);
+  fillTable(grid, WhiteCell, white_);
+  fillTable(grid, BlackCell, black_);
 }
 
 int32_t NeighbourhoodCounts::windowSum(const std::vector<int32_t>& table, int32_t i,
@@ -44,9 +46,9 @@ int32_t NeighbourhoodCounts::windowSum(const std::vector<int32_t>& table, int32_
 }
 
 int32_t NeighbourhoodCounts::whiteCount(int32_t i, int32_t j) const {
-  return windowSum(white_, i, j) - (grid_.rowData(i)[j] == '.');
+  return windowSum(white_, i, j) - (grid_.rowData(i)[j] == WhiteCell);
 }
 
 int32_t NeighbourhoodCounts::blackCount(int32_t i, int32_t j) const {
-  return windowSum(black_, i, j) - (grid_.rowData(i)[j] == '#');
+  return windowSum(black_, i, j) - (grid_.rowData(i)[j] == BlackCell);
 }

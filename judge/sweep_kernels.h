@@ -9,14 +9,12 @@
 #include <cstring>
 #include <vector>
 
+#include "grid/cells.h"
 #include "grid/test_case.h"
 #include "judge/cell_fault.h"
 #include "judge/neighbourhood_sweep.h"
 
 namespace sweep_kernels {
-
-inline constexpr char Black = '#';
-inline constexpr char White = '.';
 
 // A pair of counts is packed into one 32-bit word, white in the low half and black in the
 // high half, so that one add serves both colours. A column count is at most n <= 1000, so
@@ -28,7 +26,8 @@ inline constexpr uint32_t HalfMask = 0xffff;
 
 /// The packed counts of one cell: a white or a black cell counts 1 in its half.
 MREZOVNIK_PATH_INLINE uint32_t cellCounts(char cell) {
-  return static_cast<uint32_t>(cell == White) | static_cast<uint32_t>(cell == Black) << BlackShift;
+  return static_cast<uint32_t>(cell == WhiteCell) | static_cast<uint32_t>(cell == BlackCell)
+                                                        << BlackShift;
 }
 
 /// The parameters of one sweep.
@@ -64,8 +63,8 @@ MREZOVNIK_PATH_INLINE void moveColumns(const uint32_t* from, uint32_t* to, const
   if (removed != nullptr && added != nullptr) {
     // Each half changes by -1, 0 or 1; the changes are found on the bytes, then widened.
     for (int32_t j = 0; j < n; ++j) {
-      const auto white = static_cast<int8_t>((added[j] == White) - (removed[j] == White));
-      const auto black = static_cast<int8_t>((added[j] == Black) - (removed[j] == Black));
+      const auto white = static_cast<int8_t>((added[j] == WhiteCell) - (removed[j] == WhiteCell));
+      const auto black = static_cast<int8_t>((added[j] == BlackCell) - (removed[j] == BlackCell));
       to[j] = from[j] + static_cast<uint32_t>(white) + (static_cast<uint32_t>(black) << BlackShift);
     }
   } else if (added != nullptr) {
@@ -239,7 +238,7 @@ MREZOVNIK_PATH_INLINE void scanColumns(const char* row, View view, int32_t end, 
   uint32_t blackCountSum = 0;
   for (int32_t j = first; j < last; ++j) {
     const int32_t windowEnd = WindowEndFixed ? end : end + j;
-    const int32_t isBlack = -static_cast<int32_t>(row[j] == Black);
+    const int32_t isBlack = -static_cast<int32_t>(row[j] == BlackCell);
     const int32_t whites = view.whites(windowEnd, j);
     const int32_t blacks = view.blacks(windowEnd, j) - 1;
     whiteFault |= isBlack & -static_cast<int32_t>(whites < b);
@@ -275,14 +274,14 @@ SweepOutcome findFault(const char* row, int32_t i, View view, const SweepShape& 
         fault == SweepOutcome::Fault::TooFewWhite ? view.whites(end, j) : view.blacks(end, j) - 1;
     const bool fails =
         fault == SweepOutcome::Fault::TooFewWhite ? count < shape.b : count > shape.c;
-    if (row[j] == Black && fails) return {fault, i, j, count, 0};
+    if (row[j] == BlackCell && fails) return {fault, i, j, count, 0};
   }
   return {};
 }
 
 /// Whether a row holds a black cell; a row without one needs no scan.
 MREZOVNIK_PATH_INLINE bool hasBlack(const char* row, int32_t n) {
-  return std::memchr(row, Black, static_cast<std::size_t>(n)) != nullptr;
+  return std::memchr(row, BlackCell, static_cast<std::size_t>(n)) != nullptr;
 }
 
 /// What the evaluation wants of the sweep: the first white-count fault, which ends it, else
@@ -328,7 +327,7 @@ struct EveryFault {
                                      const RowTotals& /*totals*/) {
     for (int32_t j = 0; j < shape.n; ++j) {
       const int32_t end = std::min(j + 2 * shape.reach + 1, shape.n + shape.reach);
-      const bool black = row[j] == Black;
+      const bool black = row[j] == BlackCell;
       const int32_t whites = view.whites(end, j);
       const int32_t blacks = view.blacks(end, j) - 1;
       if (black & (whites < shape.b)) tooFewWhite.add({i, j, FaultKind::TooFewWhite, whites});
