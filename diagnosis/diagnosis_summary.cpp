@@ -19,8 +19,8 @@ bool DiagnosisSummary::keeps(int64_t position, bool accepted) const {
 void DiagnosisSummary::takeBlock(const BlockDiagnosis& block) {
   BlockSummary summary{last_.position + 1,     block.headerLine,     block.rowsOffset,
                        block.testCase->number, block.grid.nearPairs, {}};
-  for (std::size_t kind = 0; kind < summary.faults.size(); ++kind) {
-    summary.faults[kind] = block.grid.faults.count(static_cast<FaultKind>(kind));
+  for (const FaultKindEntry& entry : FaultKinds) {
+    summary.faults[faultKindIndex(entry.kind)] = block.grid.faults.count(entry.kind);
   }
   const bool accepted = summary.accepted();
   if (!accepted) ++refusedCount_;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "judge/cell_fault.h"
+#include "judge/fault_kinds.h"
 
 namespace {
 
@@ -11,11 +12,6 @@ namespace {
 bool isPlain(unsigned char byte) {
   return byte >= 0x20 && byte < 0x7f && byte != '"' && byte != '\\';
 }
-
-/// The fault kinds in the order in which the diagnosis lists them.
-constexpr FaultKind KindsInOrder[] = {FaultKind::InvalidCell,  FaultKind::RedChanged,
-                                      FaultKind::BlackChanged, FaultKind::WhiteToRed,
-                                      FaultKind::TooFewWhite,  FaultKind::TooManyBlack};
 
 }  // namespace
 
@@ -70,11 +66,11 @@ void DiagnosisJson::takeBlock(const BlockDiagnosis& block) {
 void DiagnosisJson::writeFaults(const BlockDiagnosis& block) {
   const FaultList& faults = block.grid.faults;
   write(", \"faults\": {");
-  for (const FaultKind kind : KindsInOrder) {
-    write(kind == KindsInOrder[0] ? "\"" : ", \"");
-    write(faultKindName(kind));
+  for (const FaultKindEntry& entry : FaultKinds) {
+    write(&entry == FaultKinds.data() ? "\"" : ", \"");
+    write(entry.name);
     write("\": ");
-    writeNumber(faults.count(kind));
+    writeNumber(faults.count(entry.kind));
   }
   write("}, \"cells\": [");
   for (const CellFault& fault : faults.kept()) {

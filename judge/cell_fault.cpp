@@ -46,24 +46,6 @@ std::string faultMessage(const CellFault& fault, const TestCase& testCase) {
   return place;
 }
 
-std::string_view faultKindName(FaultKind kind) {
-  switch (kind) {
-    case FaultKind::InvalidCell:
-      return "invalidCell";
-    case FaultKind::RedChanged:
-      return "redChanged";
-    case FaultKind::BlackChanged:
-      return "blackChanged";
-    case FaultKind::WhiteToRed:
-      return "whiteToRed";
-    case FaultKind::TooFewWhite:
-      return "tooFewWhite";
-    case FaultKind::TooManyBlack:
-      return "tooManyBlack";
-  }
-  return "";
-}
-
 void FaultList::append(const FaultList& later) {
   for (std::size_t kind = 0; kind < counts_.size(); ++kind) counts_[kind] += later.counts_[kind];
   for (const CellFault& fault : later.kept_) {

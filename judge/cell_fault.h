@@ -9,28 +9,10 @@
 #include <vector>
 
 #include "grid/test_case.h"
+#include "judge/fault_kinds.h"
 
 // The rules that a cell of a candidate grid can break, and the message of each, as the grid
 // check reports the first of them and the diagnosis lists them all.
-
-/// A rule broken by one cell, in the order in which the grid check tests the rules.
-enum class FaultKind : uint8_t {
-  /// The candidate holds a byte that is no cell character.
-  InvalidCell,
-  /// A red cell of the input is not red.
-  RedChanged,
-  /// A black cell of the input is not black.
-  BlackChanged,
-  /// A white cell of the input turned red.
-  WhiteToRed,
-  /// A black cell has fewer than b white cells around it.
-  TooFewWhite,
-  /// A black cell has more than c black cells around it.
-  TooManyBlack,
-};
-
-/// The number of fault kinds.
-inline constexpr int FaultKindCount = 6;
 
 /// One cell that breaks one rule.
 struct CellFault {
@@ -52,9 +34,6 @@ std::optional<FaultKind> comparisonFault(char in, char out);
 /// The fault's message as the grid check gives it for `testCase`, without a caller's prefix.
 std::string faultMessage(const CellFault& fault, const TestCase& testCase);
 
-/// The fault kind's name in the diagnosis ("invalidCell", "redChanged", ...).
-std::string_view faultKindName(FaultKind kind);
-
 /// Faults in the order found, counted by kind, the first `limit` of them kept.
 class FaultList {
  public:
@@ -62,7 +41,7 @@ class FaultList {
 
   /// Counts a fault, and keeps it while fewer than `limit` are kept.
   void add(const CellFault& fault) {
-    ++counts_[static_cast<std::size_t>(fault.kind)];
+    ++counts_[faultKindIndex(fault.kind)];
     if (kept_.size() < limit_) kept_.push_back(fault);
   }
   /// Adds the faults of `later`, all found after this list's.
@@ -71,7 +50,7 @@ class FaultList {
   /// The first faults, at most `limit`.
   const std::vector<CellFault>& kept() const { return kept_; }
   /// The number of faults of one kind.
-  int64_t count(FaultKind kind) const { return counts_[static_cast<std::size_t>(kind)]; }
+  int64_t count(FaultKind kind) const { return counts_[faultKindIndex(kind)]; }
   /// The number of faults of every kind.
   int64_t total() const;
 

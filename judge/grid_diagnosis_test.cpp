@@ -49,9 +49,7 @@ void expectDiagnosis(const Rows& input, const Rows& candidate, const TestCase& t
     const GridDiagnosis diagnosis = diagnoseGrid(testCase, grid, limit, path);
     ASSERT_EQ(describe(diagnosis, testCase), want) << "path " << static_cast<int>(path);
     int64_t byKind = 0;
-    for (int kind = 0; kind < FaultKindCount; ++kind) {
-      byKind += diagnosis.faults.count(static_cast<FaultKind>(kind));
-    }
+    for (const FaultKindEntry& entry : FaultKinds) byKind += diagnosis.faults.count(entry.kind);
     ASSERT_EQ(byKind, diagnosis.faults.total());
     const std::string first = diagnosis.faults.total() == 0
                                   ? "ok " + std::to_string(diagnosis.nearPairs)

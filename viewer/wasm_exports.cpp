@@ -166,12 +166,12 @@ EMSCRIPTEN_KEEPALIVE const char* viewerStopMessage(ViewerSession* session) {
 }
 
 /// The number of fault kinds.
-EMSCRIPTEN_KEEPALIVE int32_t viewerFaultKindCount() { return FaultKindCount; }
+EMSCRIPTEN_KEEPALIVE int32_t viewerFaultKindCount() { return static_cast<int32_t>(FaultKindCount); }
 
 /// The name of a fault kind as the diagnosis writes it ("redChanged", ...).
 EMSCRIPTEN_KEEPALIVE const char* viewerFaultKindName(int32_t kind) {
   // Each name is a literal, so its view ends at a NUL.
-  return faultKindName(static_cast<FaultKind>(kind)).data();
+  return FaultKinds.at(static_cast<std::size_t>(kind)).name.data();
 }
 
 /// Reads kept block k again and diagnoses it as the shown block; 0 when that failed.
