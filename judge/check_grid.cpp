@@ -22,20 +22,12 @@ bool compareCells(const TestCase& testCase, const Grid& candidate, std::string& 
 bool countNeighbourhoods(const TestCase& testCase, const Grid& candidate, std::string& message,
                          int64_t& nearPairs, CodePath path) {
   const SweepOutcome outcome = sweepNeighbourhoods(testCase, candidate, path);
-  switch (outcome.fault) {
-    case SweepOutcome::Fault::None:
-      nearPairs = outcome.nearPairs;
-      return true;
-    case SweepOutcome::Fault::TooFewWhite:
-      message = faultMessage({outcome.row, outcome.column, FaultKind::TooFewWhite, outcome.count},
-                             testCase);
-      return false;
-    case SweepOutcome::Fault::TooManyBlack:
-      message = faultMessage({outcome.row, outcome.column, FaultKind::TooManyBlack, outcome.count},
-                             testCase);
-      return false;
+  if (outcome.fault) {
+    message = faultMessage(*outcome.fault, testCase);
+    return false;
   }
-  return false;
+  nearPairs = outcome.nearPairs;
+  return true;
 }
 
 }  // namespace

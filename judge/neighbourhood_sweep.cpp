@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-#include "judge/sweep_kernels.h"
+#include "judge/sweep_fault_policies.h"
+#include "judge/sweep_loop.h"
+#include "judge/sweep_prefix.h"
 
 #if MREZOVNIK_AVX2_PATH
 #include <immintrin.h>

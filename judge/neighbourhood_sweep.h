@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "codepath/code_path.h"
 #include "grid/test_case.h"
@@ -9,14 +10,8 @@
 
 /// What the counting phase found: the first threshold fault, or the near-pair count.
 struct SweepOutcome {
-  /// Which threshold failed first, in the order white pass, then black pass.
-  enum class Fault { None, TooFewWhite, TooManyBlack };
-  Fault fault = Fault::None;
-  /// The faulty cell, indexed from 0.
-  int32_t row = -1;
-  int32_t column = -1;
-  /// The faulty cell's white count (TooFewWhite) or black count (TooManyBlack).
-  int32_t count = 0;
+  /// The first threshold fault, TooFewWhite or TooManyBlack; none when every cell passed.
+  std::optional<CellFault> fault;
   /// The number of pairs of black cells within distance d, when no threshold failed.
   int64_t nearPairs = 0;
 };
