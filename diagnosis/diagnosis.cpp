@@ -36,8 +36,7 @@ bool readInputForDiagnosis(const std::string& inputPath, std::vector<TestCase>& 
 
 SubmissionDiagnosis::SubmissionDiagnosis(LineReader& reader, const std::vector<TestCase>& testCases,
                                          DiagnosisSink& sink, std::size_t limit, CodePath path)
-    : reader_(reader),
-      testCases_(testCases),
+    : submission_(reader, testCases),
       sink_(sink),
       limit_(std::max<std::size_t>(limit, 1)),
       path_(path) {}
@@ -51,15 +50,8 @@ bool SubmissionDiagnosis::step() {
 }
 
 bool SubmissionDiagnosis::diagnoseNextBlock() {
-  if (!headerRead_) {
-    readSubmissionHeader(reader_);
-    headerRead_ = true;
-  }
-  const int32_t number = readBlockHeader(reader_, static_cast<int32_t>(testCases_.size()), line_);
-  if (number == 0) return false;
-  const uint64_t rowsOffset = reader_.in.position();
-  readBlockRows(block_, reader_, number, testCases_[number - 1]);
-  sink_.takeBlock({block_.headerLine, rowsOffset, block_.testCase,
+  if (!submission_.readNextBlock(block_)) return false;
+  sink_.takeBlock({block_.headerLine, block_.rowsOffset, block_.testCase,
                    diagnoseGrid(*block_.testCase, block_.rows, limit_, path_)});
   return true;
 }

@@ -78,16 +78,13 @@ class SubmissionDiagnosis {
   /// Reads and diagnoses the next block; false at the end of the file.
   bool diagnoseNextBlock();
 
-  LineReader& reader_;
-  const std::vector<TestCase>& testCases_;
+  SubmissionReader submission_;
   DiagnosisSink& sink_;
   std::size_t limit_;
   CodePath path_;
-  bool headerRead_ = false;
   bool ended_ = false;
   /// The block being read; its row buffer is reused by the next block.
   SubmittedGrid block_;
-  std::string line_;
 };
 
 /// Diagnoses every block of a submission against `testCases`, handing each to `sink` as soon

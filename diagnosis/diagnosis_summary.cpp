@@ -45,5 +45,5 @@ void rereadBlock(const std::string& submissionPath, const BlockSummary& summary,
   TextFile file(submissionPath);
   file.startAt(summary.rowsOffset);
   LineReader reader{file, summary.headerLine};
-  readBlockRows(block, reader, summary.testCase, testCase);
+  readBlockRows(block, reader, testCase);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "judge/check_grid.h"
+#include "readers/grid_rows.h"
 #include "readers/task_name.h"
 #include "textio/assertion.h"
 #include "textio/int_fields.h"
@@ -43,14 +44,15 @@ int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCo
   return number;
 }
 
-}  // namespace
-
+/// Lines 1 and 2: the contestant number (checks 248, 249) and the task name (check 254).
 void readSubmissionHeader(LineReader& reader) {
   readContestantNumber(reader);
   std::string line;
   readTaskNameLine(reader, line, "drugi", Check::SubmissionTaskName);
 }
 
+/// Passes over empty lines to the next block's header line and returns its test case number,
+/// 1 to testCount (checks 263, 264), or 0 when the file ends first. `line` is scratch space.
 int32_t readBlockHeader(LineReader& reader, int32_t testCount, std::string& line) {
   // Between blocks the file may end, and empty lines are passed over.
   while (readLineIfPresent(reader, line)) {
@@ -59,48 +61,53 @@ int32_t readBlockHeader(LineReader& reader, int32_t testCount, std::string& line
   return 0;
 }
 
+}  // namespace
+
+SubmissionReader::SubmissionReader(LineReader& reader, const std::vector<TestCase>& testCases)
+    : reader_(reader), testCases_(testCases) {}
+
+bool SubmissionReader::readNextBlock(SubmittedGrid& block) {
+  if (!headerRead_) {
+    readSubmissionHeader(reader_);
+    headerRead_ = true;
+  }
+  const int32_t number = readBlockHeader(reader_, static_cast<int32_t>(testCases_.size()), line_);
+  if (number == 0) return false;
+  readBlockRows(block, reader_, testCases_[number - 1]);
+  return true;
+}
+
 std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<TestCase>& testCases) {
-  readSubmissionHeader(reader);
-  const auto testCount = static_cast<int32_t>(testCases.size());
+  SubmissionReader submission(reader, testCases);
   std::vector<TestResult> results;
   // One block at a time; its row buffer is reused by the next block.
   SubmittedGrid block;
-  std::string line;
-  for (int32_t number = readBlockHeader(reader, testCount, line); number != 0;
-       number = readBlockHeader(reader, testCount, line)) {
-    TestResult result;
-    readSubmittedGrid(block, reader, number, testCases[number - 1], result);
-    results.push_back(result);
-  }
+  TestResult result;
+  while (readSubmittedGrid(block, submission, result)) results.push_back(result);
   return results;
 }
 
-void readBlockRows(SubmittedGrid& block, LineReader& reader, int32_t number,
-                   const TestCase& testCase) {
-  block.number = number;
-  block.testCase = &testCase;
-  block.headerLine = reader.lineNo;
-  const int32_t n = testCase.n;
-  block.rows.resize(n);
-  for (int32_t row = 0; row < n; ++row) {
-    const std::size_t length = readRow(reader, block.rows.rowData(row), n);
-    if (length != static_cast<std::size_t>(n)) {
-      throwAssertion(composeMessage("v ", reader.lineNo, ". vrstici bi moralo biti n = ", n,
-                                    " znakov, ne pa ", static_cast<uint64_t>(length)),
-                     __FILE__, Check::SubmittedRowLength);
-    }
-  }
-}
-
-void readSubmittedGrid(SubmittedGrid& block, LineReader& reader, int32_t number,
-                       const TestCase& testCase, TestResult& result) {
-  result.number = number;
-  readBlockRows(block, reader, number, testCase);
+bool readSubmittedGrid(SubmittedGrid& block, SubmissionReader& submission, TestResult& result) {
+  if (!submission.readNextBlock(block)) return false;
+  result.number = block.testCase->number;
   std::string message;
-  if (!checkGrid(testCase, block.rows, message, result.nearPairs)) {
+  if (!checkGrid(*block.testCase, block.rows, message, result.nearPairs)) {
     throwAssertion(refusedBlockMessage(block.headerLine, message), __FILE__,
                    Check::SubmittedGridRefused);
   }
+  return true;
+}
+
+void readBlockRows(SubmittedGrid& block, LineReader& reader, const TestCase& testCase) {
+  block.testCase = &testCase;
+  block.headerLine = reader.lineNo;
+  block.rowsOffset = reader.in.position();
+  readGridRows(
+      block.rows, testCase.n, reader, [&reader, n = testCase.n](int32_t, std::size_t length) {
+        throwAssertion(composeMessage("v ", reader.lineNo, ". vrstici bi moralo biti n = ", n,
+                                      " znakov, ne pa ", static_cast<uint64_t>(length)),
+                       __FILE__, Check::SubmittedRowLength);
+      });
 }
 
 std::string refusedBlockMessage(int64_t headerLine, std::string_view message) {

@@ -18,36 +18,49 @@ struct TestResult {
 
 /// One submitted block while it is read and judged.
 struct SubmittedGrid {
-  /// The test case number from the block's header line.
-  int32_t number = 0;
-  /// The test case that the block answers; an element of the driver's list.
+  /// The test case that the block answers; an element of the reader's list.
   const TestCase* testCase = nullptr;
   /// The block's rows as read.
   Grid rows;
   /// The number of the block's header line, which its messages name.
   int64_t headerLine = 0;
+  /// The offset in the submission of the block's first row, from which it can be read again.
+  uint64_t rowsOffset = 0;
+};
+
+/// The one reader of the submission: its two header lines, then one block at a time. The
+/// evaluation judges each block with the grid check; the diagnosis lists its faults.
+class SubmissionReader {
+ public:
+  /// Reads the submission that `reader` reads from its first line, whose blocks answer
+  /// `testCases`; both are the caller's and must outlive this object.
+  SubmissionReader(LineReader& reader, const std::vector<TestCase>& testCases);
+
+  /// Reads the next block into `block`, reusing its row buffer; on the first call, lines 1 and
+  /// 2 before it (checks 248, 249, 254). Passes over empty lines to the block's header line
+  /// (checks 263, 264), then reads its rows (check 217). False once the file has ended.
+  bool readNextBlock(SubmittedGrid& block);
+
+ private:
+  LineReader& reader_;
+  const std::vector<TestCase>& testCases_;
+  bool headerRead_ = false;
+  /// The header line being read.
+  std::string line_;
 };
 
 /// Reads and judges the whole submission from its first line: one result per block, in
 /// submission order.
 std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<TestCase>& testCases);
 
-/// Reads the n rows of one block whose header line was the reader's last line, and
-/// judges them against `testCase`, filling `block` and `result`.
-void readSubmittedGrid(SubmittedGrid& block, LineReader& reader, int32_t number,
-                       const TestCase& testCase, TestResult& result);
+/// Reads the next block of `submission` into `block` and judges its rows with the grid check,
+/// filling `result`; a refused block fails with check 221. False once the file has ended.
+bool readSubmittedGrid(SubmittedGrid& block, SubmissionReader& submission, TestResult& result);
 
-/// Reads lines 1 and 2: the contestant number (checks 248, 249) and the task name (check 254).
-void readSubmissionHeader(LineReader& reader);
-
-/// Passes over empty lines to the next block's header line and returns its test case number,
-/// 1 to testCount (checks 263, 264), or 0 when the file ends first. `line` is scratch space.
-int32_t readBlockHeader(LineReader& reader, int32_t testCount, std::string& line);
-
-/// Reads the n rows of a block whose header line was the reader's last line into `block`
-/// (check 217 for a row of another length), and notes its number, test case and header line.
-void readBlockRows(SubmittedGrid& block, LineReader& reader, int32_t number,
-                   const TestCase& testCase);
+/// Reads the rows of a block that answers `testCase` into `block`, its header line being the
+/// reader's last line (check 217 for a row of another length): as the submission reader
+/// does, or again from the offset of the rows.
+void readBlockRows(SubmittedGrid& block, LineReader& reader, const TestCase& testCase);
 
 /// The message of check 221: the refused block's header line, then the grid check's message.
 std::string refusedBlockMessage(int64_t headerLine, std::string_view message);

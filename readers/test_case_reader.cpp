@@ -1,9 +1,11 @@
 #include "readers/test_case_reader.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "judge/check_grid.h"
+#include "readers/grid_rows.h"
 #include "textio/assertion.h"
 #include "textio/int_fields.h"
 #include "textio/message.h"
@@ -35,17 +37,13 @@ void checkParameters(const TestCase& testCase) {
   }
 }
 
-/// Reads the n rows of the grid (check 160 for a wrong length).
-void readGridRows(Grid& rows, int32_t n, LineReader& reader) {
-  rows.resize(n);
-  for (int32_t row = 0; row < n; ++row) {
-    const std::size_t length = readRow(reader, rows.rowData(row), n);
-    if (length != static_cast<std::size_t>(n)) {
-      throwAssertion(composeMessage(row + 1, ". vrstica bi morala imeti n = ", n, " znakov, ne pa ",
-                                    static_cast<uint64_t>(length)),
-                     __FILE__, Check::InputRowLength);
-    }
-  }
+/// Reads the n rows of the grid (check 160 for a row of another length).
+void readInputGridRows(Grid& rows, int32_t n, LineReader& reader) {
+  readGridRows(rows, n, reader, [n](int32_t row, std::size_t length) {
+    throwAssertion(composeMessage(row + 1, ". vrstica bi morala imeti n = ", n, " znakov, ne pa ",
+                                  static_cast<uint64_t>(length)),
+                   __FILE__, Check::InputRowLength);
+  });
 }
 
 }  // namespace
@@ -66,7 +64,7 @@ void readTestCase(TestCase& testCase, LineReader& reader, const std::string& tas
   testCase.b = values[2];
   testCase.c = values[3];
   checkParameters(testCase);
-  readGridRows(rows, testCase.n, reader);
+  readInputGridRows(rows, testCase.n, reader);
   testCase.grid = PackedGrid(rows);
 
   // The grid is checked against itself: its characters, then its own thresholds.
