@@ -29,6 +29,11 @@ std::string BlockDiagnosis::message() const {
   return refusedBlockMessage(headerLine, faultMessage(grid.faults.kept().front(), *testCase));
 }
 
+BlockDiagnosis diagnoseBlock(const SubmittedGrid& block, std::size_t limit, CodePath path) {
+  return {block.headerLine, block.rowsOffset, block.testCase,
+          diagnoseGrid(*block.testCase, block.rows, limit, path)};
+}
+
 bool readInputForDiagnosis(const std::string& inputPath, std::vector<TestCase>& testCases,
                            DiagnosisSink& sink) {
   return stopOnFailure(sink, [&] { readInputFile(inputPath, testCases); });
@@ -51,8 +56,7 @@ bool SubmissionDiagnosis::step() {
 
 bool SubmissionDiagnosis::diagnoseNextBlock() {
   if (!submission_.readNextBlock(block_)) return false;
-  sink_.takeBlock({block_.headerLine, block_.rowsOffset, block_.testCase,
-                   diagnoseGrid(*block_.testCase, block_.rows, limit_, path_)});
+  sink_.takeBlock(diagnoseBlock(block_, limit_, path_));
   return true;
 }
 

@@ -32,6 +32,10 @@ struct BlockDiagnosis {
   std::string message() const;
 };
 
+/// The verdict of a block that the submission reader has read, keeping its first `limit`
+/// faults.
+BlockDiagnosis diagnoseBlock(const SubmittedGrid& block, std::size_t limit, CodePath path);
+
 /// A fault that ends all reading: a failed check of the input file or of the submission's
 /// structure, or a failure that is no check.
 struct DiagnosisStop {

@@ -2,8 +2,11 @@
 
 #include <cinttypes>
 #include <cstring>
+#include <string>
 
 #include "textio/assertion.h"
+#include "textio/checks.h"
+#include "textio/message.h"
 
 void writeSuccessReport(std::FILE* report, const std::vector<TestResult>& results) {
   std::fprintf(report, "OK\n%zu\n", results.size());
@@ -12,11 +15,38 @@ void writeSuccessReport(std::FILE* report, const std::vector<TestResult>& result
   }
 }
 
+namespace {
+
+/// The failure form's first line up to its message.
+std::string failureStart(int32_t checkNumber) {
+  return composeMessage("Napaka [Mrezovnik:", checkNumber, "]: ");
+}
+
+/// Whether a byte is a decimal digit.
+bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
+
+}  // namespace
+
 void writeFailureReport(std::FILE* report, int32_t checkNumber, std::string_view message) {
   const std::string_view shown = shownMessage(message);
-  std::fprintf(report, "Napaka [Mrezovnik:%" PRId32 "]: ", checkNumber);
+  const std::string start = failureStart(checkNumber);
+  std::fwrite(start.data(), 1, start.size(), report);
   std::fwrite(shown.data(), 1, shown.size(), report);
   std::fputs("\n-1\n", report);
+}
+
+int64_t refusedHeaderLine(std::string_view report) {
+  const std::string start =
+      failureStart(checkNumber(Check::SubmittedGridRefused)) + std::string(RefusedBlockStart);
+  if (!report.starts_with(start)) return 0;
+  // A line number has at most 18 digits here: a file of 2^63 bytes has fewer lines.
+  constexpr std::size_t MaxDigits = 18;
+  int64_t line = 0;
+  std::size_t k = start.size();
+  for (; k < report.size() && k - start.size() < MaxDigits && isDigit(report[k]); ++k) {
+    line = line * 10 + (report[k] - '0');
+  }
+  return k < report.size() && report[k] == '.' ? line : 0;
 }
 
 void writeUnexpectedReport(std::FILE* report) {

@@ -16,6 +16,10 @@ void writeSuccessReport(std::FILE* report, const std::vector<TestResult>& result
 /// written as data, up to its first NUL byte.
 void writeFailureReport(std::FILE* report, int32_t checkNumber, std::string_view message);
 
+/// The header line of the block that a report's failure form refuses with check 221; 0 for
+/// any other report.
+int64_t refusedHeaderLine(std::string_view report);
+
 /// The unexpected-error form, for any failure that is not a failed check.
 void writeUnexpectedReport(std::FILE* report);
 

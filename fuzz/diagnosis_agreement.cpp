@@ -1,46 +1,56 @@
 #include "fuzz/diagnosis_agreement.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "diagnosis/diagnosis.h"
+#include "driver/report.h"
 #include "fuzz/report_form.h"
-#include "textio/assertion.h"
+#include "textio/checks.h"
 
 namespace {
 
-/// Builds the report that a diagnosis stands for, block by block.
+/// Takes a diagnosis block by block, and writes the report that it stands for with the
+/// evaluator's own report writers.
 class ReportOfDiagnosis : public DiagnosisSink {
  public:
   void takeBlock(const BlockDiagnosis& block) override {
-    if (!failure_.empty()) return;
+    if (failure_) return;
     if (!block.accepted()) {
-      failure_ = failureForm(221, block.message());
+      failure_ = DiagnosisStop{checkNumber(Check::SubmittedGridRefused), block.message()};
       return;
     }
-    ++blocks_;
-    lines_ +=
-        std::to_string(block.testCase->number) + " " + std::to_string(block.grid.nearPairs) + "\n";
+    results_.push_back({block.testCase->number, block.grid.nearPairs});
   }
   void takeStop(const DiagnosisStop& stop) override {
-    if (!failure_.empty()) return;
-    failure_ = stop.check == 0 ? std::string(UnexpectedFailureText) + "\n-1\n"
-                               : failureForm(stop.check, stop.message);
+    if (!failure_) failure_ = stop;
   }
 
   /// The report form.
   std::string report() const {
-    return failure_.empty() ? "OK\n" + std::to_string(blocks_) + "\n" + lines_ : failure_;
+    char* buffer = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&buffer, &size);
+    if (!failure_) {
+      writeSuccessReport(out, results_);
+    } else if (failure_->check == 0) {
+      writeUnexpectedReport(out);
+    } else {
+      writeFailureReport(out, failure_->check, failure_->message);
+    }
+    std::fclose(out);
+    std::string text(buffer, size);
+    std::free(buffer);
+    return text;
   }
 
  private:
-  /// The failure form of a check.
-  static std::string failureForm(int check, const std::string& message) {
-    return "Napaka [Mrezovnik:" + std::to_string(check) + "]: " + message + "\n-1\n";
-  }
-
-  std::string failure_;
-  int blocks_ = 0;
-  std::string lines_;
+  /// The first refused block or the stop, whichever came first.
+  std::optional<DiagnosisStop> failure_;
+  std::vector<TestResult> results_;
 };
 
 }  // namespace

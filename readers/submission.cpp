@@ -111,6 +111,5 @@ void readBlockRows(SubmittedGrid& block, LineReader& reader, const TestCase& tes
 }
 
 std::string refusedBlockMessage(int64_t headerLine, std::string_view message) {
-  return composeMessage("[napaka v resitvi, ki se zacne v ", headerLine,
-                        ". vrstici oddane datoteke] ", message);
+  return composeMessage(RefusedBlockStart, headerLine, ". vrstici oddane datoteke] ", message);
 }

@@ -42,7 +42,7 @@ function pixelWord([red, green, blue]) {
 
 /** The grid at one pixel a cell, on a canvas of its own. Cells that the submission painted
  * black are set apart from the input's own black cells. */
-function gridImage(n, inputCells, cells) {
+function gridImage({n, inputCells, cells, cellCodes}) {
   const image = new ImageData(n, n);
   const pixels = new Uint32Array(image.data.buffer);
   const white = pixelWord(Colours.white);
@@ -51,8 +51,9 @@ function gridImage(n, inputCells, cells) {
   const red = pixelWord(Colours.red);
   for (let k = 0; k < n * n; ++k) {
     const cell = cells[k];
-    pixels[k] = cell === 0x23 ? (inputCells[k] === 0x23 ? black : painted) :
-        cell === 0x52 ? red : white;
+    pixels[k] = cell === cellCodes.black ?
+        (inputCells[k] === cellCodes.black ? black : painted) :
+        cell === cellCodes.red ? red : white;
   }
   const canvas = document.createElement('canvas');
   canvas.width = canvas.height = n;
@@ -205,7 +206,7 @@ function visibleCells(viewer) {
 function drawPatterns(viewer) {
   const context = viewer.context;
   const {scale, x, y} = viewer.view;
-  const {n, inputCells, cells} = viewer.block;
+  const {n, inputCells, cells, cellCodes} = viewer.block;
   const {top, bottom, left, right} = visibleCells(viewer);
   context.strokeStyle = '#ffffff';
   context.lineWidth = Math.max(1, scale / 8);
@@ -215,10 +216,10 @@ function drawPatterns(viewer) {
       const k = i * n + j;
       const cx = x + j * scale;
       const cy = y + i * scale;
-      if (cells[k] === 0x52) {
+      if (cells[k] === cellCodes.red) {
         context.moveTo(cx, cy + scale);
         context.lineTo(cx + scale, cy);
-      } else if (cells[k] === 0x23 && inputCells[k] !== 0x23) {
+      } else if (cells[k] === cellCodes.black && inputCells[k] !== cellCodes.black) {
         context.rect(cx + scale * 0.3, cy + scale * 0.3, scale * 0.4, scale * 0.4);
       }
     }

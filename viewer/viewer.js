@@ -19,8 +19,9 @@ function createViewer() {
     canvas: $('grid'),
     language: 'en',
     texts: Texts.en,
-    // The shown block: {index, record, message, n, d, b, c, inputCells, cells, faults,
-    // selected}, `selected` being the index of the selected fault or -1.
+    // The shown block: {index, record, message, n, d, b, c, cellCodes, inputCells, cells,
+    // faults, selected}, `selected` being the index of the selected fault or -1, and
+    // `cellCodes` the codes of the red, black and white cell characters, from the module.
     block: null,
     image: null,      // the block's grid at one pixel a cell
     view: {scale: 1, x: 0, y: 0},
@@ -174,7 +175,7 @@ function chooseBlock(viewer, index) {
 function showBlock(viewer, message) {
   viewer.timings.blockArrived ??= performance.now() - viewer.started;
   viewer.block = {...message, selected: message.faults.length ? 0 : -1};
-  viewer.image = gridImage(message.n, message.inputCells, message.cells);
+  viewer.image = gridImage(message);
   viewer.counts = null;
   renderBlockTitle(viewer);
   $('block-message').textContent = message.message;
@@ -200,8 +201,9 @@ function renderBlockTitle(viewer) {
 /** The name of a cell character in the page's language. */
 function colourName(viewer, code) {
   const colours = viewer.texts.colours;
-  return code === 0x23 ? colours.black : code === 0x52 ? colours.red :
-      code === 0x2e ? colours.white : colours.byte(code);
+  const codes = viewer.block.cellCodes;
+  return code === codes.black ? colours.black : code === codes.red ? colours.red :
+      code === codes.white ? colours.white : colours.byte(code);
 }
 
 /** Keeps the counts of the hovered cell that the worker computed, and shows them. */
@@ -225,7 +227,8 @@ function renderCounts(viewer) {
   }
   const {row, column, white, black} = counts;
   const k = row * block.n + column;
-  const painted = block.cells[k] === 0x23 && block.inputCells[k] !== 0x23 ?
+  const blackCode = block.cellCodes.black;
+  const painted = block.cells[k] === blackCode && block.inputCells[k] !== blackCode ?
       viewer.texts.painted : '';
   $('cell').textContent = say(viewer, 'cellPlace', column + 1, row + 1) + ': ' +
       colourName(viewer, block.cells[k]) + painted + '\n' +

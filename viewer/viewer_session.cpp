@@ -15,7 +15,7 @@ SubmittedGrid reread(const std::string& submissionPath, const BlockSummary& summ
 ShownBlock::ShownBlock(const std::string& submissionPath, const BlockSummary& summary,
                        const TestCase& testCase)
     : block(reread(submissionPath, summary, testCase)),
-      diagnosis(diagnoseGrid(testCase, block.rows, ShownFaults, fastestCodePath())),
+      diagnosis(diagnoseBlock(block, ShownFaults, fastestCodePath())),
       counts(block.rows, testCase.d) {}
 
 // The whole diagnosis keeps one fault a block: the page lists counts, and reads a shown block

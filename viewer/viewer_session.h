@@ -11,7 +11,6 @@
 #include "diagnosis/diagnosis.h"
 #include "diagnosis/diagnosis_summary.h"
 #include "grid/test_case.h"
-#include "judge/grid_diagnosis.h"
 #include "judge/neighbourhood_counts.h"
 #include "readers/submission.h"
 #include "textio/line_reader.h"
@@ -34,7 +33,7 @@ struct ShownBlock {
              const TestCase& testCase);
 
   SubmittedGrid block;
-  GridDiagnosis diagnosis;
+  BlockDiagnosis diagnosis;
   /// Refers to block.rows, so the object is never moved.
   NeighbourhoodCounts counts;
 };

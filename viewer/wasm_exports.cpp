@@ -10,8 +10,11 @@
 #endif
 
 #include <cstdint>
+#include <fstream>
 #include <string>
 
+#include "driver/report.h"
+#include "grid/cells.h"
 #include "judge/cell_fault.h"
 #include "viewer/viewer_session.h"
 
@@ -24,7 +27,7 @@ const BlockSummary& keptBlock(const ViewerSession* session, int32_t k) {
 
 /// The shown block's kept fault f.
 const CellFault& shownFault(const ViewerSession* session, int32_t f) {
-  return session->shown().diagnosis.faults.kept().at(static_cast<std::size_t>(f));
+  return session->shown().diagnosis.grid.faults.kept().at(static_cast<std::size_t>(f));
 }
 
 /// The shown block's test case.
@@ -36,7 +39,8 @@ const TestCase& shownTestCase(const ViewerSession* session) {
 
 extern "C" {
 
-/// A new session with nothing diagnosed; null when out of memory.
+/// A new session with nothing diagnosed; null when out of memory. Each run of the page makes
+/// a module of its own, and the session ends with it.
 EMSCRIPTEN_KEEPALIVE ViewerSession* viewerSessionCreate() {
   try {
     return new ViewerSession();
@@ -44,9 +48,6 @@ EMSCRIPTEN_KEEPALIVE ViewerSession* viewerSessionCreate() {
     return nullptr;
   }
 }
-
-/// Releases what viewerSessionCreate made.
-EMSCRIPTEN_KEEPALIVE void viewerSessionRelease(ViewerSession* session) { delete session; }
 
 /// Reads the input file and opens the submission for viewerDiagnose; 0 when out of memory.
 EMSCRIPTEN_KEEPALIVE int32_t viewerStart(ViewerSession* session, const char* inputPath,
@@ -67,11 +68,6 @@ EMSCRIPTEN_KEEPALIVE int32_t viewerDiagnose(ViewerSession* session, int32_t bloc
   } catch (...) {
     return -1;
   }
-}
-
-/// The number of test cases in the input file; 0 when it has a fault.
-EMSCRIPTEN_KEEPALIVE int32_t viewerTestCaseCount(const ViewerSession* session) {
-  return static_cast<int32_t>(session->testCases().size());
 }
 
 /// Test case k's n (k from 0).
@@ -165,6 +161,12 @@ EMSCRIPTEN_KEEPALIVE const char* viewerStopMessage(ViewerSession* session) {
   return session->keep(session->summary().stop() ? session->summary().stop()->message : "").c_str();
 }
 
+/// The cell characters red, black and white, in this order, ending with a NUL.
+EMSCRIPTEN_KEEPALIVE const char* viewerCellCharacters() {
+  static constexpr char Cells[] = {RedCell, BlackCell, WhiteCell, '\0'};
+  return Cells;
+}
+
 /// The number of fault kinds.
 EMSCRIPTEN_KEEPALIVE int32_t viewerFaultKindCount() { return static_cast<int32_t>(FaultKindCount); }
 
@@ -191,7 +193,7 @@ EMSCRIPTEN_KEEPALIVE const char* viewerShownRow(const ViewerSession* session, in
 
 /// The number of the shown block's faults that are kept, at most ShownFaults.
 EMSCRIPTEN_KEEPALIVE int32_t viewerShownFaultCount(const ViewerSession* session) {
-  return static_cast<int32_t>(session->shown().diagnosis.faults.kept().size());
+  return static_cast<int32_t>(session->shown().diagnosis.grid.faults.kept().size());
 }
 
 /// Kept fault f's row, from 0.
@@ -217,13 +219,20 @@ EMSCRIPTEN_KEEPALIVE const char* viewerShownFaultMessage(ViewerSession* session,
 /// The shown block's message as check 221 gives it were this block the first refused one;
 /// empty for an accepted block. viewerTextLength gives its length.
 EMSCRIPTEN_KEEPALIVE const char* viewerShownMessage(ViewerSession* session) {
-  const ShownBlock& shown = session->shown();
-  const FaultList& faults = shown.diagnosis.faults;
-  if (faults.total() == 0) return session->keep("").c_str();
-  return session
-      ->keep(refusedBlockMessage(shown.block.headerLine,
-                                 faultMessage(faults.kept().front(), shownTestCase(session))))
-      .c_str();
+  const BlockDiagnosis& shown = session->shown().diagnosis;
+  return session->keep(shown.accepted() ? "" : shown.message()).c_str();
+}
+
+/// The header line of the block that the report at `reportPath` refuses with check 221; 0 for
+/// any other report.
+EMSCRIPTEN_KEEPALIVE double viewerRefusedHeaderLine(const char* reportPath) {
+  // The refusal's start and its line number lie well within the report's first bytes.
+  constexpr std::streamsize Start = 256;
+  std::string start(Start, '\0');
+  std::ifstream report(reportPath, std::ios::binary);
+  report.read(start.data(), Start);
+  start.resize(static_cast<std::size_t>(report.gcount()));
+  return static_cast<double>(refusedHeaderLine(start));
 }
 
 /// The length of the text that the call before returned.

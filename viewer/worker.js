@@ -30,12 +30,12 @@ const DrawnWaitMs = 1000;
 
 /**
  * What the worker holds between messages: the run, its module and diagnosis (a session in
- * the module's memory), the fault kinds' names, where the evaluator's output goes, the first
- * refused block's index (-1 before one is judged), whether a block was shown, and what to do
- * when the page has drawn one.
+ * the module's memory), the fault kinds' names and the cell characters' codes, where the
+ * evaluator's output goes, the first refused block's index (-1 before one is judged), whether
+ * a block was shown, and what to do when the page has drawn one.
  */
-const session = {run: 0, module: null, diagnosis: 0, kindNames: [], print: () => {},
-                 firstRefused: -1, shownOnce: false, onDrawn: () => {}};
+const session = {run: 0, module: null, diagnosis: 0, kindNames: [], cellCodes: null,
+                 print: () => {}, firstRefused: -1, shownOnce: false, onDrawn: () => {}};
 
 /** Thrown where a newer evaluation has replaced the one under way. */
 const Superseded = Symbol('superseded');
@@ -70,13 +70,6 @@ function place(FS, path, bytes) {
   FS.writeFile(path, bytes, {canOwn: true});
 }
 
-/** The header line of the block that check 221 refused, or 0 for any other report. */
-function refusal(report) {
-  const match = /^Napaka \[Mrezovnik:221\]: \[napaka v resitvi, ki se zacne v (\d+)\. vrstici/
-      .exec(report);
-  return match ? Number(match[1]) : 0;
-}
-
 /** Each byte as the character of the same code, so that the text shows every byte. */
 function latin1(bytes) {
   let out = '';
@@ -102,6 +95,12 @@ function pathIn(module, path) {
   for (let k = 0; k < path.length; ++k) module.HEAPU8[address + k] = path.charCodeAt(k);
   module.HEAPU8[address + path.length] = 0;
   return address;
+}
+
+/** The codes of the cell characters, as the module spells them. */
+function cellCodes(module) {
+  const [red, black, white] = module.HEAPU8.subarray(module._viewerCellCharacters()).slice(0, 3);
+  return {red, black, white};
 }
 
 /** The names of the fault kinds, indexed by kind, as the diagnosis writes them. */
@@ -172,8 +171,11 @@ function runEvaluator(module, run, timings) {
       module.FS.readFile(ReportPath) : new Uint8Array(0);
   // A report may quote a line of any length; the page shows its start and offers it whole.
   const report = latin1(reportBytes.subarray(0, ReportShown));
+  const reportPath = pathIn(module, ReportPath);
+  const refusedAt = module._viewerRefusedHeaderLine(reportPath);
+  module._free(reportPath);
   postMessage({type: 'report', run, exitCode, report, reportBytes, stdout: stdout.join('\n'),
-               refusedAt: refusal(report), timings}, [reportBytes.buffer]);
+               refusedAt, timings}, [reportBytes.buffer]);
 }
 
 /**
@@ -250,6 +252,7 @@ async function evaluate(inputFile, submissionFile, run) {
   timings.module = performance.now() - timings.started;
   session.module = module;
   session.kindNames = faultKindNames(module);
+  session.cellCodes = cellCodes(module);
   session.diagnosis = module._viewerSessionCreate();
   const inputPath = pathIn(module, InputPath);
   const submissionPath = pathIn(module, SubmissionPath);
@@ -298,7 +301,8 @@ function showBlock(index) {
                n, d: module._viewerTestCaseD(diagnosis, testCase),
                b: module._viewerTestCaseB(diagnosis, testCase),
                c: module._viewerTestCaseC(diagnosis, testCase),
-               inputCells, cells, faults}, [inputCells.buffer, cells.buffer]);
+               cellCodes: session.cellCodes, inputCells, cells, faults},
+              [inputCells.buffer, cells.buffer]);
   return true;
 }
 
