@@ -54,7 +54,7 @@ auto checkGridOf(const Rows& input, const Rows& candidate) {
     testCase.d = d;
     testCase.b = b;
     testCase.c = c;
-    const std::string portable = verdictOn(testCase, grid, CodePath::Portable);
+    std::string portable = verdictOn(testCase, grid, CodePath::Portable);
     for (const CodePath path : availableCodePaths()) {
       if (verdictOn(testCase, grid, path) != portable) return "paths disagree on " + portable;
     }

@@ -62,9 +62,12 @@ ExhaustiveResult checkEveryGrid(int32_t n, CheckerFor&& checkerFor) {
         ++result.checks;
         result.accepted += found.starts_with("ok");
         if (found != expected) {
-          result.mismatch = "grid " + std::to_string(index) + " d " + std::to_string(d) + " b " +
-                            std::to_string(b) + " c " + std::to_string(c) + ": expected \"" +
-                            expected + "\", found \"" + found + "\"";
+          result.mismatch.append("grid ").append(std::to_string(index));
+          result.mismatch.append(" d ").append(std::to_string(d));
+          result.mismatch.append(" b ").append(std::to_string(b));
+          result.mismatch.append(" c ").append(std::to_string(c));
+          result.mismatch.append(": expected \"").append(expected);
+          result.mismatch.append("\", found \"").append(found).append("\"");
           return result;
         }
       }
