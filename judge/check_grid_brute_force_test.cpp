@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/brute_force.h"
+#include "tests/reference/brute_force.h"
 #include "tests/support/exhaustive.h"
 #include "tests/support/layout_probes.h"
 #include "tests/support/records.h"

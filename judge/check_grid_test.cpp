@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/brute_force.h"
+#include "tests/reference/brute_force.h"
 #include "tests/support/records.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "tests/support/brute_force.h"
+#include "tests/reference/brute_force.h"
 #include "tests/support/records.h"
 #include "tests/support/verdict.h"
 

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-/// A grid as rows of cell characters.
-using Rows = std::vector<std::string>;
+#include "tests/reference/fault_wording.h"
+#include "tests/reference/grid_rows.h"
 
 /// One black cell of a candidate grid and the cells within distance d of it.
 struct BlackCell {
@@ -24,30 +24,9 @@ struct BlackCell {
   int32_t blacks = 0;
 };
 
-/// "<column>. polje v <row>. vrstici je " for the cell at 0-based (row, column).
-inline std::string cellPlace(int32_t row, int32_t column) {
-  return std::to_string(column + 1) + ". polje v " + std::to_string(row + 1) + ". vrstici je ";
-}
-
-/// The comparison message for one cell, or "" when the cell passes.
-inline std::string cellFault(int32_t row, int32_t column, char in, char out) {
-  auto word = [](char cell) { return cell == '.' ? "belo" : cell == '#' ? "crno" : "rdece"; };
-  if (out != 'R' && out != '#' && out != '.') {
-    return cellPlace(row, column) + "neveljaven znak (koda " +
-           std::to_string(static_cast<unsigned char>(out)) + "), ki ni niti R niti # niti pika";
-  }
-  if ((in == 'R' || in == '#') && out != in) {
-    return cellPlace(row, column) + "v vhodni mrezi " + word(in) + ", v izhodni pa " + word(out);
-  }
-  if (in == '.' && out == 'R') {
-    return cellPlace(row, column) + "v vhodni mrezi belo, v izhodni pa rdece";
-  }
-  return {};
-}
-
 /// The comparison message of the first faulty cell in row-major order, or "".
 inline std::string comparisonFault(const Rows& input, const Rows& candidate) {
-  const auto n = static_cast<int32_t>(input.size());
+  const int32_t n = sideOf(input);
   for (int32_t i = 0; i < n; ++i) {
     for (int32_t j = 0; j < n; ++j) {
       std::string fault = cellFault(i, j, input[i][j], candidate[i][j]);
@@ -60,17 +39,17 @@ inline std::string comparisonFault(const Rows& input, const Rows& candidate) {
 /// The black cells of `grid` in row-major order, each counted over its square of side 2d+1
 /// clipped at the grid's edges, less its centre.
 inline std::vector<BlackCell> blackCells(const Rows& grid, int32_t d) {
-  const auto n = static_cast<int32_t>(grid.size());
+  const int32_t n = sideOf(grid);
   std::vector<BlackCell> cells;
   for (int32_t i = 0; i < n; ++i) {
     for (int32_t j = 0; j < n; ++j) {
-      if (grid[i][j] != '#') continue;
+      if (grid[i][j] != BlackChar) continue;
       BlackCell cell{i, j, 0, -1};
       for (int32_t y = std::max(0, i - d); y <= std::min(n - 1, i + d); ++y) {
         const char* row = grid[y].data();
         for (int32_t x = std::max(0, j - d); x <= std::min(n - 1, j + d); ++x) {
-          cell.whites += row[x] == '.';
-          cell.blacks += row[x] == '#';
+          cell.whites += row[x] == WhiteChar;
+          cell.blacks += row[x] == BlackChar;
         }
       }
       cells.push_back(cell);
@@ -79,24 +58,43 @@ inline std::vector<BlackCell> blackCells(const Rows& grid, int32_t d) {
   return cells;
 }
 
-/// The counting phase's verdict: the first black cell with fewer than b whites, else the
-/// first with more than c blacks, else "ok <near-pair count>".
-inline std::string countingVerdict(const std::vector<BlackCell>& cells, int32_t b, int32_t c) {
+/// What the counting phase finds over a grid's black cells.
+struct Counting {
+  /// Which threshold a black cell breaks, if any.
+  enum class Fault { None, TooFewWhite, TooManyBlack };
+  /// The first broken threshold: b anywhere before c.
+  Fault fault = Fault::None;
+  /// The fault's message, when there is one.
+  std::string message;
+  /// The number of pairs of black cells within distance d, when there is no fault.
+  int64_t nearPairs = 0;
+};
+
+/// The counting phase: the first black cell with fewer than b whites, else the first with
+/// more than c blacks, else the near-pair count.
+inline Counting countBlackCells(const std::vector<BlackCell>& cells, int32_t b, int32_t c) {
   for (const BlackCell& cell : cells) {
     if (cell.whites < b) {
-      return cellPlace(cell.row, cell.column) + "crno in ima " + std::to_string(cell.whites) +
-             " bliznjih belih polj, kar je manj kot b = " + std::to_string(b);
+      return {Counting::Fault::TooFewWhite,
+              tooFewWhiteMessage(cell.row, cell.column, cell.whites, b), 0};
     }
   }
   int64_t sum = 0;
   for (const BlackCell& cell : cells) {
     if (cell.blacks > c) {
-      return cellPlace(cell.row, cell.column) + "crno in ima " + std::to_string(cell.blacks) +
-             " bliznjih crnih polj, kar je vec kot c = " + std::to_string(c);
+      return {Counting::Fault::TooManyBlack,
+              tooManyBlackMessage(cell.row, cell.column, cell.blacks, c), 0};
     }
     sum += cell.blacks;
   }
-  return "ok " + std::to_string(sum / 2);
+  return {Counting::Fault::None, {}, sum / 2};
+}
+
+/// The counting phase's verdict as text: its fault's message, or "ok <near-pair count>".
+inline std::string countingVerdict(const std::vector<BlackCell>& cells, int32_t b, int32_t c) {
+  Counting counting = countBlackCells(cells, b, c);
+  if (counting.fault != Counting::Fault::None) return std::move(counting.message);
+  return "ok " + std::to_string(counting.nearPairs);
 }
 
 /// What checkGrid must say: a message, or "ok <near-pair count>".
@@ -106,6 +104,24 @@ inline std::string bruteForceVerdict(const Rows& input, const Rows& candidate, i
   return fault.empty() ? countingVerdict(blackCells(candidate, d), b, c) : fault;
 }
 
+/// The least white count and the greatest black count over some black cells.
+struct Extremes {
+  /// The least white count; the largest int32_t when there is no black cell.
+  int32_t leastWhites = std::numeric_limits<int32_t>::max();
+  /// The greatest black count; 0 when there is no black cell.
+  int32_t mostBlacks = 0;
+};
+
+/// The extremes of the counts of `cells`.
+inline Extremes extremesOf(const std::vector<BlackCell>& cells) {
+  Extremes extremes;
+  for (const BlackCell& cell : cells) {
+    extremes.leastWhites = std::min(extremes.leastWhites, cell.whites);
+    extremes.mostBlacks = std::max(extremes.mostBlacks, cell.blacks);
+  }
+  return extremes;
+}
+
 /// Thresholds (b, c) at the edge of passing: b the least white count of the black cells and
 /// c the largest black count, each also one past it (b + 1, c - 1), all within the legal
 /// range 1 to (2d+1)^2 - 1. Without black cells: the strictest legal pair.
@@ -113,12 +129,7 @@ inline std::vector<std::pair<int32_t, int32_t>> edgeThresholds(const std::vector
                                                                int32_t d) {
   const int32_t full = (2 * d + 1) * (2 * d + 1) - 1;
   if (cells.empty()) return {{full, 1}};
-  int32_t leastWhites = std::numeric_limits<int32_t>::max();
-  int32_t mostBlacks = 0;
-  for (const BlackCell& cell : cells) {
-    leastWhites = std::min(leastWhites, cell.whites);
-    mostBlacks = std::max(mostBlacks, cell.blacks);
-  }
+  const Extremes extremes = extremesOf(cells);
   // The values of one threshold to try: the edge and one past it, else the least legal one.
   auto tries = [&](int32_t edge, int32_t past) {
     std::vector<int32_t> values;
@@ -129,18 +140,20 @@ inline std::vector<std::pair<int32_t, int32_t>> edgeThresholds(const std::vector
     return values;
   };
   std::vector<std::pair<int32_t, int32_t>> pairs;
-  for (const int32_t b : tries(leastWhites, leastWhites + 1)) {
-    for (const int32_t c : tries(mostBlacks, mostBlacks - 1)) pairs.emplace_back(b, c);
+  for (const int32_t b : tries(extremes.leastWhites, extremes.leastWhites + 1)) {
+    for (const int32_t c : tries(extremes.mostBlacks, extremes.mostBlacks - 1)) {
+      pairs.emplace_back(b, c);
+    }
   }
   return pairs;
 }
 
 /// The name of the comparison rule that a candidate cell breaks, or "" when it passes.
 inline std::string comparisonKind(char in, char out) {
-  if (out != 'R' && out != '#' && out != '.') return "invalidCell";
-  if (in == 'R' && out != 'R') return "redChanged";
-  if (in == '#' && out != '#') return "blackChanged";
-  if (in == '.' && out == 'R') return "whiteToRed";
+  if (out != RedChar && out != BlackChar && out != WhiteChar) return "invalidCell";
+  if (in == RedChar && out != RedChar) return "redChanged";
+  if (in == BlackChar && out != BlackChar) return "blackChanged";
+  if (in == WhiteChar && out == RedChar) return "whiteToRed";
   return {};
 }
 
@@ -150,7 +163,7 @@ inline std::string comparisonKind(char in, char out) {
 inline std::vector<std::string> bruteForceFaults(const Rows& input, const Rows& candidate,
                                                  int32_t d, int32_t b, int32_t c) {
   std::vector<std::string> faults;
-  const auto n = static_cast<int32_t>(input.size());
+  const int32_t n = sideOf(input);
   for (int32_t i = 0; i < n; ++i) {
     for (int32_t j = 0; j < n; ++j) {
       const std::string kind = comparisonKind(input[i][j], candidate[i][j]);
@@ -161,15 +174,11 @@ inline std::vector<std::string> bruteForceFaults(const Rows& input, const Rows& 
   const std::vector<BlackCell> cells = blackCells(candidate, d);
   for (const BlackCell& cell : cells) {
     if (cell.whites >= b) continue;
-    faults.push_back("tooFewWhite: " + cellPlace(cell.row, cell.column) + "crno in ima " +
-                     std::to_string(cell.whites) +
-                     " bliznjih belih polj, kar je manj kot b = " + std::to_string(b));
+    faults.push_back("tooFewWhite: " + tooFewWhiteMessage(cell.row, cell.column, cell.whites, b));
   }
   for (const BlackCell& cell : cells) {
     if (cell.blacks <= c) continue;
-    faults.push_back("tooManyBlack: " + cellPlace(cell.row, cell.column) + "crno in ima " +
-                     std::to_string(cell.blacks) +
-                     " bliznjih crnih polj, kar je vec kot c = " + std::to_string(c));
+    faults.push_back("tooManyBlack: " + tooManyBlackMessage(cell.row, cell.column, cell.blacks, c));
   }
   return faults;
 }
