@@ -8,9 +8,10 @@
 #
 #   tools/bench.sh [--tests T] [--n N] [--seed S] [--runs R] [--baseline REV|BIN]
 #
-# --baseline also times another evaluator in the same interleaved runs and prints the ratio
-# of its time to this one's: BIN is its executable, REV a git revision, which is then built
-# (optimised, without tests) in build/baseline/<commit>/.
+# --baseline also times another evaluator, and its diagnosis program where it has one, in the
+# same interleaved runs, and prints the ratio of each one's time to this one's: BIN is its
+# executable (its diagnosis program, mrezovnik-diagnose, beside it), REV a git revision, which
+# is then built (optimised, without tests) in build/baseline/<commit>/.
 #
 # Defaults: 100 test cases, n = 1000, seed 1, 5 runs; the environment variables
 # BENCH_TESTS, BENCH_N, BENCH_SEED and BENCH_RUNS set them too. The cases live in
@@ -25,6 +26,7 @@ seed=${BENCH_SEED:-1}
 runs=${BENCH_RUNS:-5}
 baseline=${BENCH_BASELINE:-}
 baseline_program=
+baseline_diagnose_program=
 variants=(ok fail-last crlf refuse-all)
 cases_root=build/bench-cases
 program=build/release/driver/mrezovnik
@@ -72,6 +74,8 @@ build_baseline() {
   [ -n "$baseline" ] || return 0
   if [ -f "$baseline" ] && [ -x "$baseline" ]; then
     baseline_program=$baseline
+    [ ! -x "$(dirname "$baseline")/mrezovnik-diagnose" ] ||
+      baseline_diagnose_program=$(dirname "$baseline")/mrezovnik-diagnose
     return
   fi
   local commit dir log
@@ -79,18 +83,22 @@ build_baseline() {
     die "--baseline $baseline is neither an executable nor a git revision"
   dir=build/baseline/$commit
   baseline_program=$dir/build/driver/mrezovnik
-  [ -x "$baseline_program" ] && return
+  baseline_diagnose_program=$dir/build/driver/mrezovnik-diagnose
+  [ -x "$baseline_program" ] && [ -x "$baseline_diagnose_program" ] && return
   rm -rf "$dir"
   mkdir -p "$dir/source"
   git archive "$commit" | tar -x -C "$dir/source"
   log=$(mktemp)
   if ! { cmake -S "$dir/source" -B "$dir/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DMREZOVNIK_TESTS=OFF && cmake --build "$dir/build" --target mrezovnik; } >"$log" 2>&1; then
+    -DMREZOVNIK_TESTS=OFF && cmake --build "$dir/build" --target mrezovnik &&
+    { cmake --build "$dir/build" --target mrezovnik-diagnose || true; }; } >"$log" 2>&1; then
     cat "$log" >&2
     rm -f "$log"
     die "the baseline build of $baseline failed"
   fi
   rm -f "$log"
+  # A revision from before the diagnosis program has none.
+  [ -x "$baseline_diagnose_program" ] || baseline_diagnose_program=
 }
 
 # Generates one variant's files into its folder, unless the folder already holds those of
@@ -175,10 +183,12 @@ largest() {
   sort -g | tail -n 1
 }
 
-# Times one variant, wc, eval and the baseline's eval interleaved, and prints its table row.
+# Times one variant, wc, eval, the diagnosis and the baseline's interleaved, and prints its
+# table row.
 bench_variant() {
   local variant=$1 dir=$cases_root/$1
   local wc_ms=() eval_ms=() eval_kib=() diagnose_ms=() diagnose_kib=() baseline_ms=() run
+  local baseline_diagnose_ms=()
   for ((run = 0; run < runs; run++)); do
     read -r ms _ < <(timed_run wc -l "$dir/input.txt" "$dir/submission.txt")
     wc_ms+=("$ms")
@@ -194,6 +204,10 @@ bench_variant() {
     read -r ms kib < <(timed_run "$diagnose_program" "$dir/input.txt" "$dir/submission.txt")
     diagnose_ms+=("$ms")
     diagnose_kib+=("$kib")
+    if [ -n "$baseline_diagnose_program" ]; then
+      read -r ms _ < <(timed_run "$baseline_diagnose_program" "$dir/input.txt" "$dir/submission.txt")
+      baseline_diagnose_ms+=("$ms")
+    fi
   done
   cmp -s "$dir/report.txt" "$dir/expected-report.txt" || die "$variant: a timed run's report differs"
   local eval_median wc_median peak input_bytes diagnose_median diagnose_peak
@@ -212,6 +226,12 @@ bench_variant() {
     local baseline_median
     baseline_median=$(printf '%s\n' "${baseline_ms[@]}" | median)
     row+=$(awk -v o="$baseline_median" -v e="$eval_median" 'BEGIN { printf " %11.1f %6.2fx", o, o / e }')
+  fi
+  if [ -n "$baseline_diagnose_program" ]; then
+    local baseline_diagnose_median
+    baseline_diagnose_median=$(printf '%s\n' "${baseline_diagnose_ms[@]}" | median)
+    row+=$(awk -v o="$baseline_diagnose_median" -v g="$diagnose_median" \
+      'BEGIN { printf " %16.1f %7.2fx", o, o / g }')
   fi
   echo "$row"
 }
@@ -233,5 +253,6 @@ echo "mrezovnik eval and mrezovnik-diagnose against wc -l on the same two files:
 header=$(printf '%-10s %9s %9s %7s %13s %13s %11s %8s %13s' variant "eval ms" "wc -l ms" ratio \
   "eval peak" "input file" "diagnose ms" "/ eval" "diagnose peak")
 [ -z "$baseline_program" ] || header+=$(printf ' %11s %7s' "baseline ms" speedup)
+[ -z "$baseline_diagnose_program" ] || header+=$(printf ' %16s %8s' "base diagnose ms" speedup)
 echo "$header"
 for variant in "${variants[@]}"; do bench_variant "$variant"; done
