@@ -20,7 +20,7 @@ namespace sweep_kernels {
 /// count) or TooManyBlack (its black count), if any.
 template <class View>
 std::optional<CellFault> findFault(const char* row, int32_t i, View view, const SweepShape& shape,
-                    FaultKind kind) {
+                                   FaultKind kind) {
   const bool white = kind == FaultKind::TooFewWhite;
   for (int32_t j = 0; j < shape.n; ++j) {
     const int32_t end = std::min(j + 2 * shape.reach + 1, shape.n + shape.reach);
