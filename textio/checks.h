@@ -94,14 +94,15 @@ inline constexpr std::array AllChecks{
     CheckEntry{Check::BlockTestCase, CheckedFile::Submission},
 };
 
-static_assert(
-    [] {
-      for (std::size_t k = 1; k < AllChecks.size(); ++k) {
-        if (AllChecks[k - 1].check >= AllChecks[k].check) return false;
-      }
-      return true;
-    }(),
-    "the table lists each check once, by number");
+/// Whether the table lists each check once, by increasing number.
+constexpr bool listedOnceInOrder() {
+  for (std::size_t k = 1; k != AllChecks.size(); ++k) {
+    if (AllChecks[k - 1].check >= AllChecks[k].check) return false;
+  }
+  return true;
+}
+
+static_assert(listedOnceInOrder(), "the table lists each check once, by number");
 
 /// The number that a failure report prints for `check`.
 constexpr int32_t checkNumber(Check check) { return static_cast<int32_t>(check); }
