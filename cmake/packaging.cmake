@@ -1,9 +1,11 @@
 # Installation and packages. `cmake --install` puts the two programs in bin/, the README and
 # the examples in share/doc/mrezovnik/ and the viewer in share/mrezovnik/; man/ adds the
-# manual pages and packaging/ the licence and the changelog. CPack packs the same tree: a .deb
-# and a .tar.gz on Linux (x86-64 or arm64), a .zip for Windows, each reproducible
-# (packaging/after_packing.cmake).
+# manual pages and packaging/ the licence and the changelog. CPack packs the same tree: on
+# Linux (x86-64 or arm64) a .deb with dynamic programs, or a .tar.gz with static ones from a
+# build with MREZOVNIK_STATIC (cmake/static_programs.cmake); a .zip for Windows; each
+# reproducible (packaging/after_packing.cmake).
 include(GNUInstallDirs)
+include(${CMAKE_CURRENT_LIST_DIR}/static_programs.cmake)
 
 # The examples as this platform's program is checked against them: on Windows the expected
 # reports (report-*.txt) and diagnoses (diagnosis-*.json) get the CR LF line ends that the
@@ -53,7 +55,12 @@ if(WIN32)
   set(CPACK_SYSTEM_NAME windows-x86_64)
   find_program(MREZOVNIK_ZIP zip REQUIRED)
 else()
-  set(CPACK_GENERATOR DEB TGZ)
+  # The .deb is linked as Debian wants it, dynamically; the .tar.gz, for any Linux, statically.
+  if(MREZOVNIK_STATIC)
+    set(CPACK_GENERATOR TGZ)
+  else()
+    set(CPACK_GENERATOR DEB)
+  endif()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION misc)
   set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
@@ -79,20 +86,24 @@ set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/cpack_options.cmak
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/after_packing.cmake)
 include(CPack)
 
-# The dist preset also cross-builds the Windows and the Linux arm64 programs, each in a build
-# folder of its own, and packs them beside the packages of this machine.
+# The dist preset also builds the Linux .tar.gz of this machine's processor with static
+# programs, and cross-builds the Windows and the Linux arm64 programs (the arm64 .deb, and the
+# .tar.gz with static programs), each in a build folder of its own, and packs them beside the
+# .deb of this machine.
 option(MREZOVNIK_DIST_WINDOWS "Also build the Windows .zip (cross-built with mingw-w64)" OFF)
-option(MREZOVNIK_DIST_ARM64 "Also build the Linux arm64 .deb and .tar.gz (cross-built)" OFF)
+option(MREZOVNIK_DIST_ARM64 "Also build the Linux arm64 .deb (cross-built)" OFF)
+option(MREZOVNIK_DIST_ARCHIVES
+       "Also build the Linux .tar.gz with static programs (and arm64's, with MREZOVNIK_DIST_ARM64)" OFF)
 set(MREZOVNIK_PACKAGE_DIR ${PROJECT_BINARY_DIR}/packages CACHE PATH "Where the packages go")
 
-# Builds this project with a toolchain file of cmake/ into the build folder `name` and packs it
-# into MREZOVNIK_PACKAGE_DIR.
-function(mrezovnik_cross_packages name toolchain)
+# Builds this project into the build folder `name`, configured with the further arguments given
+# (a toolchain file, MREZOVNIK_STATIC), and packs it into MREZOVNIK_PACKAGE_DIR.
+function(mrezovnik_dist_packages name)
   include(ExternalProject)
   ExternalProject_Add(${name}-packages
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${PROJECT_BINARY_DIR}/${name}
-    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/${toolchain}
+    CMAKE_ARGS ${ARGN}
                -DCMAKE_BUILD_TYPE=Release -DMREZOVNIK_WERROR=${MREZOVNIK_WERROR}
                -DMREZOVNIK_TESTS=OFF -DMREZOVNIK_VIEWER_PAGE=${MREZOVNIK_PACKAGED_VIEWER}
     INSTALL_COMMAND ${CMAKE_CPACK_COMMAND} --config <BINARY_DIR>/CPackConfig.cmake
@@ -102,9 +113,21 @@ function(mrezovnik_cross_packages name toolchain)
     USES_TERMINAL_BUILD ON)
 endfunction()
 
+set(arm64_toolchain -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/aarch64-linux-gnu.cmake)
 if(MREZOVNIK_DIST_WINDOWS)
-  mrezovnik_cross_packages(windows mingw-w64.cmake)
+  mrezovnik_dist_packages(windows
+    -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-w64.cmake)
 endif()
 if(MREZOVNIK_DIST_ARM64)
-  mrezovnik_cross_packages(linux-arm64 aarch64-linux-gnu.cmake)
+  mrezovnik_dist_packages(linux-arm64 ${arm64_toolchain})
+endif()
+if(MREZOVNIK_DIST_ARCHIVES)
+  if(CMAKE_CROSSCOMPILING OR NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    message(FATAL_ERROR "MREZOVNIK_DIST_ARCHIVES is for a native Linux build")
+  endif()
+  mrezovnik_dist_packages(${CPACK_SYSTEM_NAME}-static -DMREZOVNIK_STATIC=ON
+    -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER})
+  if(MREZOVNIK_DIST_ARM64)
+    mrezovnik_dist_packages(linux-arm64-static ${arm64_toolchain} -DMREZOVNIK_STATIC=ON)
+  endif()
 endif()
