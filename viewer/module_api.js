@@ -23,31 +23,25 @@ export function latin1(bytes) {
   return out;
 }
 
-/** How many slices are kept at most, over all files: the input's and a submission's. */
-const KeptSlices = 2;
-
 /**
- * Reads the files mounted with WORKERFS a slice at a time: a read within a kept slice is
- * copied from it, and one past it reads the next slice, which replaces the slice used least
- * recently.
+ * Reads the files mounted with WORKERFS a slice at a time, each open stream keeping the slice
+ * that it read last: a read within it is copied from it, and one past it reads the next
+ * slice. So a stream reads each byte once, and a closed stream keeps nothing.
  */
 function readSlices(WORKERFS) {
   const reader = new FileReaderSync();
-  const stats = {slices: 0, bytes: 0, forget: () => { kept = []; }};
-  let kept = [];
+  const stats = {slices: 0, bytes: 0};
   WORKERFS.stream_ops.read = (stream, buffer, offset, length, position) => {
     const blob = stream.node.contents;
     if (position >= blob.size) return 0;
-    let slice = kept.find((candidate) => candidate.blob === blob && position >= candidate.start &&
-                          position < candidate.start + candidate.bytes.length);
-    if (!slice) {
+    let slice = stream.viewerSlice;
+    if (!slice || position < slice.start || position >= slice.start + slice.bytes.length) {
       const end = Math.min(blob.size, position + Math.max(length, SliceBytes));
-      slice = {blob, start: position,
-               bytes: new Uint8Array(reader.readAsArrayBuffer(blob.slice(position, end)))};
+      slice = stream.viewerSlice = {
+        start: position, bytes: new Uint8Array(reader.readAsArrayBuffer(blob.slice(position, end)))};
       stats.slices += 1;
       stats.bytes += slice.bytes.length;
     }
-    kept = [slice, ...kept.filter((other) => other !== slice)].slice(0, KeptSlices);
     const from = position - slice.start;
     const count = Math.min(length, slice.bytes.length - from);
     buffer.set(slice.bytes.subarray(from, from + count), offset);
@@ -113,9 +107,8 @@ export async function startModule(print) {
       FS.mkdir(dir);
       FS.mount(FS.filesystems.WORKERFS, {blobs}, dir);
     },
-    /** Unmounts a folder that mount() made, forgetting the slices read from its files. */
+    /** Unmounts a folder that mount() made. */
     unmount(dir) {
-      readStats.forget();
       FS.unmount(dir);
       FS.rmdir(dir);
     },

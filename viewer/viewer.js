@@ -81,6 +81,9 @@ function switchSubmission(viewer, s) {
   if (s < 0 || s >= run.submissions.length || s === run.current) return;
   const testCase = run.block?.record.testCase ?? run.missingTestCase;
   run.current = s;
+  if (!run.submissions[s].reportIn) {
+    viewer.worker.postMessage({type: 'report', run: run.number, submission: s});
+  }
   renderReport(viewer);
   renderBlockList(viewer);
   renderSubmissionList(viewer);

@@ -9,6 +9,7 @@
 //   {type: 'block', submission, index, keep}  the grids and faults of a kept block of a
 //                                    submission; the submission `keep` keeps its shown block
 //   {type: 'counts', submission, row, column}  the counts of one cell of a shown block
+//   {type: 'report', submission}     the report of a submission, if it has not come yet
 //   {type: 'drawn'}                  the block last posted is on the screen
 // Messages to the page: 'progress', 'report', 'blocks' (verdicts as they are judged, then the
 // stop and the answers per test case), 'block', 'counts', 'timings', 'failed'; all but
@@ -54,9 +55,11 @@ function drawn(worker) {
   });
 }
 
-/** Runs the evaluator on the input and submission s, and posts its report. */
+/** Runs the evaluator on the input and submission s, unless it ran, and posts its report. */
 function evaluate(worker, s) {
   const {api, run} = worker;
+  if (run.evaluated[s] || !run.sessions[s]) return;
+  run.evaluated[s] = true;
   postMessage({type: 'progress', run: run.run, submission: s, label: 'evaluating'});
   const stdout = [];
   worker.print = (line) => stdout.push(line);
@@ -69,9 +72,9 @@ function evaluate(worker, s) {
 /**
  * Diagnoses submission s a slice of about SliceMs at a time, pausing between slices for the
  * page's requests, and posts the verdicts as they come. The first submission's first view is
- * its first refused block, else, once all are judged, its first block; each submission's
- * evaluator runs once a block is refused or all are judged, so that the first report follows
- * the first view.
+ * its first refused block, else, once all are judged, its first block; its evaluator runs
+ * once a block is refused or all are judged, so that its report follows the first view. The
+ * other submissions' reports wait until every submission is diagnosed, or the page asks.
  */
 async function diagnose(worker, s) {
   const {api, run} = worker;
@@ -81,7 +84,6 @@ async function diagnose(worker, s) {
   run.timings.inputRead ??= performance.now() - run.timings.started;
   const pending = [];
   let lastPost = performance.now();
-  let evaluated = false;
   let blocksASlice = 1;
   let firstRefused = -1;
   const postBlocks = (done) => {
@@ -108,10 +110,7 @@ async function diagnose(worker, s) {
       if (showBlock(worker, s, Math.max(0, firstRefused), -1)) await drawn(worker);
       stillCurrent(worker, run.run);
     }
-    if (!evaluated && (firstRefused >= 0 || !more)) {
-      evaluate(worker, s);
-      evaluated = true;
-    }
+    if (s === 0 && (firstRefused >= 0 || !more)) evaluate(worker, s);
     if (!more) break;
     const {judged, offset} = api.progress(session);
     postMessage({type: 'progress', run: run.run, submission: s, label: 'judging', judged,
@@ -136,6 +135,7 @@ async function open(worker, {run: number, input, submissions}) {
   const run = newWorkerRun(number, input, submissions);
   worker.run = run;
   run.timings.module = performance.now() - run.timings.started;
+  run.readBefore = {...worker.api.readStats};
   run.dir = '/run' + number;
   worker.api.mount(run.dir, [{name: 'input', data: input},
                              ...submissions.map((file, s) => ({name: 'submission' + s, data: file}))]);
@@ -148,9 +148,14 @@ async function open(worker, {run: number, input, submissions}) {
     stillCurrent(worker, number);
   }
   run.timings.diagnosed = performance.now() - run.timings.started;
+  for (let s = 1; s < submissions.length; ++s) {
+    await pause();
+    stillCurrent(worker, number);
+    evaluate(worker, s);
+  }
   run.timings.wasmBytes = worker.api.memoryBytes();
-  run.timings.slicesRead = worker.api.readStats.slices;
-  run.timings.bytesRead = worker.api.readStats.bytes;
+  run.timings.slicesRead = worker.api.readStats.slices - run.readBefore.slices;
+  run.timings.bytesRead = worker.api.readStats.bytes - run.readBefore.bytes;
   postMessage({type: 'timings', run: number, timings: run.timings});
 }
 
@@ -192,6 +197,8 @@ async function onMessage(worker, message) {
       // A request about a run that a newer one replaced.
     } else if (message.type === 'block') {
       showBlock(worker, message.submission, message.index, message.keep);
+    } else if (message.type === 'report') {
+      evaluate(worker, message.submission);
     } else if (message.type === 'counts') {
       showCounts(worker, message.submission, message.row, message.column);
     } else if (message.type === 'drawn') {
