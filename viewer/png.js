@@ -21,7 +21,15 @@ function legendEntries(viewer) {
   const entries = [[swatch(Colours.white), texts.legendWhite],
                    [swatch(Colours.black), texts.legendBlack],
                    [swatch(Colours.painted), texts.legendPainted],
-                   [swatch(Colours.red), texts.legendRed]];
+                   [swatch(Colours.red), texts.legendRed],
+                   [(context, x, y) => {
+                     context.save();
+                     context.strokeStyle = Colours.outline;
+                     context.lineWidth = 3;
+                     context.setLineDash([4, 2]);
+                     context.strokeRect(x + 1.5, y + 1.5, 11, 11);
+                     context.restore();
+                   }, texts.legendNeighbourhood]];
   if (viewer.markDifferences && viewer.run.differences) {
     entries.push([swatch(Colours.difference), texts.legendDifference]);
   }
