@@ -41,17 +41,19 @@ export function renderFaults(viewer) {
     fragment.appendChild(note);
   }
   list.appendChild(fragment);
-  markSelectedFault(viewer);
+  // A new list starts at its top, where its first fault is in sight without a scroll.
+  list.scrollTop = 0;
+  markSelectedFault(viewer, block.selected > 0);
 }
 
-/** Marks the selected fault in the list and keeps it in sight. */
-function markSelectedFault(viewer) {
+/** Marks the selected fault in the list and, unless asked not to, keeps it in sight. */
+function markSelectedFault(viewer, scroll = true) {
   const list = $('faults');
   for (const item of list.querySelectorAll('li.chosen')) item.classList.remove('chosen');
   const item = list.querySelector('li[data-fault="' + viewer.run.block.selected + '"]');
   if (!item) return;
   item.classList.add('chosen');
-  item.scrollIntoView({block: 'nearest'});
+  if (scroll) item.scrollIntoView({block: 'nearest'});
 }
 
 /** Selects fault f of the shown block and centres the canvas on its cell. */

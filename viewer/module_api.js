@@ -3,17 +3,12 @@
 // each export's numbers and memory into plain values. Nothing else in the viewer touches the
 // module.
 import createMrezovnik from 'mrezovnik-module';
+import {sliceReader} from './file_slices.js';
 
 /** Where the evaluator writes its report, in the module's memory file system. */
 const ReportPath = '/report.txt';
 /** The most bytes of a report that the page shows as text. */
 const ReportShown = 1 << 20;
-/**
- * Bytes read from a chosen file at a time. The readers ask for 128 KiB at a time; each read
- * of a File costs a round trip to the browser, so larger slices are read and kept.
- */
-const SliceBytes = 8 << 20;
-
 /** Each byte as the character of the same code, so that the text shows every byte. */
 export function latin1(bytes) {
   let out = '';
@@ -21,33 +16,6 @@ export function latin1(bytes) {
     out += String.fromCharCode.apply(null, bytes.subarray(k, k + 8192));
   }
   return out;
-}
-
-/**
- * Reads the files mounted with WORKERFS a slice at a time, each open stream keeping the slice
- * that it read last: a read within it is copied from it, and one past it reads the next
- * slice. So a stream reads each byte once, and a closed stream keeps nothing.
- */
-function readSlices(WORKERFS) {
-  const reader = new FileReaderSync();
-  const stats = {slices: 0, bytes: 0};
-  WORKERFS.stream_ops.read = (stream, buffer, offset, length, position) => {
-    const blob = stream.node.contents;
-    if (position >= blob.size) return 0;
-    let slice = stream.viewerSlice;
-    if (!slice || position < slice.start || position >= slice.start + slice.bytes.length) {
-      const end = Math.min(blob.size, position + Math.max(length, SliceBytes));
-      slice = stream.viewerSlice = {
-        start: position, bytes: new Uint8Array(reader.readAsArrayBuffer(blob.slice(position, end)))};
-      stats.slices += 1;
-      stats.bytes += slice.bytes.length;
-    }
-    const from = position - slice.start;
-    const count = Math.min(length, slice.bytes.length - from);
-    buffer.set(slice.bytes.subarray(from, from + count), offset);
-    return count;
-  };
-  return stats;
 }
 
 /** A NUL-terminated copy of an ASCII text in the module's memory; freed by the caller. */
@@ -82,7 +50,10 @@ export async function startModule(print) {
   const module = await createMrezovnik({print: (line) => print(line),
                                         printErr: (line) => print(line)});
   const FS = module.FS;
-  const readStats = readSlices(FS.filesystems.WORKERFS);
+  // The mounted files are read a slice at a time (file_slices.js).
+  const slices = sliceReader();
+  FS.filesystems.WORKERFS.stream_ops.read = (stream, buffer, offset, length, position) =>
+    slices.read(stream.node.contents, stream.viewerState ??= {}, buffer, offset, length, position);
   const kindNames = [];
   for (let kind = 0; kind < module._viewerFaultKindCount(); ++kind) {
     const address = module._viewerFaultKindName(kind);
@@ -98,7 +69,9 @@ export async function startModule(print) {
   return {
     kindNames,
     cellCodes,
-    readStats,
+    readStats: slices.stats,
+    /** Reads `bytes` of a chosen file from `from` on ahead; resolves once they came. */
+    readAhead: (file, from, bytes) => slices.readAhead(file, from, bytes),
     /** The bytes of wasm memory. */
     memoryBytes: () => module.HEAPU8.length,
 
@@ -107,8 +80,9 @@ export async function startModule(print) {
       FS.mkdir(dir);
       FS.mount(FS.filesystems.WORKERFS, {blobs}, dir);
     },
-    /** Unmounts a folder that mount() made. */
-    unmount(dir) {
+    /** Unmounts a folder that mount() made, letting go of its files' slices read ahead. */
+    unmount(dir, files) {
+      for (const file of files) slices.forget(file);
       FS.unmount(dir);
       FS.rmdir(dir);
     },

@@ -15,6 +15,7 @@
 // stop and the answers per test case), 'block', 'counts', 'timings', 'failed'; all but
 // 'timings' and 'failed' name their submission.
 import {startModule} from './module_api.js';
+import {SliceBytes} from './file_slices.js';
 import {newWorkerRun} from './worker_run.js';
 
 /** How often, in ms, the diagnosis posts the verdicts judged meanwhile. */
@@ -79,9 +80,12 @@ function evaluate(worker, s) {
 async function diagnose(worker, s) {
   const {api, run} = worker;
   const sameInput = run.sessions.find((session) => session) ?? 0;
+  if (s > 0) await api.readAhead(run.submissions[s], 0, 2 * SliceBytes);
+  stillCurrent(worker, run.run);
   const session = api.startSession(run.paths.input, run.paths.submissions[s], sameInput);
   run.sessions[s] = session;
   run.timings.inputRead ??= performance.now() - run.timings.started;
+  run.timings.readMsAtInput ??= worker.api.readStats.ms - run.readBefore.ms;
   const pending = [];
   let lastPost = performance.now();
   let blocksASlice = 1;
@@ -124,7 +128,7 @@ async function diagnose(worker, s) {
 function endRun(worker) {
   const {api, run} = worker;
   for (const session of run.sessions) if (session) api.endSession(session);
-  if (run.dir) api.unmount(run.dir);
+  if (run.dir) api.unmount(run.dir, [run.input, ...run.submissions]);
 }
 
 /** Opens a run: mounts its files, then diagnoses and evaluates each submission in turn. */
@@ -143,6 +147,13 @@ async function open(worker, {run: number, input, submissions}) {
                submissions: submissions.map((file, s) => run.dir + '/submission' + s)};
   postMessage({type: 'progress', run: number, submission: 0, label: 'judging', judged: 0,
                loaded: 0, total: run.sizes[0] ?? 0});
+  // The input is read whole before its first test case is judged, the submission block by
+  // block: the browser reads the whole input and the submission's start at once, in the
+  // background, and the rest of the submission while its blocks are judged.
+  if (submissions.length) worker.api.readAhead(submissions[0], 0, 2 * SliceBytes);
+  await worker.api.readAhead(input, 0, input.size);
+  stillCurrent(worker, number);
+  run.timings.inputReadAhead = performance.now() - run.timings.started;
   for (let s = 0; s < submissions.length; ++s) {
     await diagnose(worker, s);
     stillCurrent(worker, number);
