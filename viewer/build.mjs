@@ -1,7 +1,7 @@
 // Bundles the viewer into one self-contained HTML file with esbuild: the page's modules
 // (viewer.js and what it imports), the bundled examples, and the worker's bundle (worker.js
-// with the WebAssembly evaluator, its .wasm embedded) as a text from which the page starts a
-// Web Worker. One file works when opened from disk, where a page may not fetch its scripts,
+// with the WebAssembly evaluator, its .wasm embedded, and the reader's worker, reader.js, as a
+// text) as a text from which the page starts a Web Worker. One file works when opened from disk, where a page may not fetch its scripts,
 // and from any static server.
 //
 //   node build.mjs VIEWER_DIR EXAMPLES_DIR MODULE_JS OUTPUT_HTML NPM_DIR
@@ -49,7 +49,9 @@ const examples = {
   accepted: read(join(examplesDir, 'submission-accepted.txt')),
   rejected: read(join(examplesDir, 'submission-rejected.txt')),
 };
-const worker = await bundle('worker.js', [wasmModule]);
+const worker = await bundle('worker.js', [wasmModule, provided('bundled', {
+  reader: {contents: await bundle('reader.js', []), loader: 'text'},
+})]);
 const page = await bundle('viewer.js', [provided('bundled', {
   examples: {contents: JSON.stringify(examples), loader: 'json'},
   worker: {contents: worker, loader: 'text'},

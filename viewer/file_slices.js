@@ -1,6 +1,7 @@
 // Reads the chosen files for the judge's readers a slice at a time, as they ask for them,
-// without reading both files whole first. Slices asked for ahead are read asynchronously by
-// the browser while the worker judges, and handed over when the worker pauses; a reader that
+// without reading both files whole first. Slices asked for ahead are read in the background
+// (by the reader's worker, reader.js) while the worker judges, and handed over when the worker
+// pauses; a reader that
 // gets ahead of them reads its slice at once, synchronously. Each slice read ahead is given
 // to the reader that reaches it and then let go, and each reader keeps the slice that it read
 // last, so that no reader reads a byte twice and nothing is kept for long; the slice got last
@@ -10,10 +11,18 @@
  * round trip to the browser, so larger slices are read. */
 export const SliceBytes = 8 << 20;
 /** How many slices beyond the one being read are read ahead. */
-const AheadSlices = 2;
+export const AheadSlices = 4;
 
-/** The slice reader: where a read finds its bytes, what is read ahead, and its counts. */
-export function sliceReader() {
+/** Reads a slice in the background: resolves to the bytes of [start, end) of a file. */
+function readInBackground(file, start, end) {
+  return file.slice(start, end).arrayBuffer().then((buffer) => new Uint8Array(buffer));
+}
+
+/**
+ * The slice reader: where a read finds its bytes, what is read ahead, and its counts. Slices
+ * ahead are read by `background(file, start, end)`, which resolves to their bytes.
+ */
+export function sliceReader(background = readInBackground) {
   const reader = new FileReaderSync();
   /** Per file, its slices read ahead by index: a Uint8Array once read, a promise till then. */
   const ahead = new Map();
@@ -27,8 +36,8 @@ export function sliceReader() {
     const slices = slicesOf(blob);
     const start = index * SliceBytes;
     if (start >= blob.size || slices.has(index)) return slices.get(index);
-    const pending = blob.slice(start, start + SliceBytes).arrayBuffer().then((buffer) => {
-      if (slices.get(index) === pending) slices.set(index, new Uint8Array(buffer));
+    const pending = background(blob, start, Math.min(blob.size, start + SliceBytes)).then((bytes) => {
+      if (slices.get(index) === pending) slices.set(index, bytes);
       stats.ahead += 1;
     });
     slices.set(index, pending);

@@ -4,6 +4,7 @@
 // module.
 import createMrezovnik from 'mrezovnik-module';
 import {sliceReader} from './file_slices.js';
+import ReaderSource from 'bundled:reader';
 
 /** Where the evaluator writes its report, in the module's memory file system. */
 const ReportPath = '/report.txt';
@@ -16,6 +17,25 @@ export function latin1(bytes) {
     out += String.fromCharCode.apply(null, bytes.subarray(k, k + 8192));
   }
   return out;
+}
+
+/**
+ * Starts the reader's worker (reader.js); a function that has it read [start, end) of a file
+ * and resolves to the bytes.
+ */
+function backgroundReader() {
+  const reader = new Worker(URL.createObjectURL(new Blob([ReaderSource], {type: 'text/javascript'})));
+  const waiting = new Map();
+  let next = 0;
+  reader.onmessage = ({data: {id, buffer, error}}) => {
+    const {resolve, reject} = waiting.get(id);
+    waiting.delete(id);
+    if (error) reject(new Error(error)); else resolve(new Uint8Array(buffer));
+  };
+  return (file, start, end) => new Promise((resolve, reject) => {
+    waiting.set(++next, {resolve, reject});
+    reader.postMessage({id: next, file, start, end});
+  });
 }
 
 /** A NUL-terminated copy of an ASCII text in the module's memory; freed by the caller. */
@@ -50,8 +70,9 @@ export async function startModule(print) {
   const module = await createMrezovnik({print: (line) => print(line),
                                         printErr: (line) => print(line)});
   const FS = module.FS;
-  // The mounted files are read a slice at a time (file_slices.js).
-  const slices = sliceReader();
+  // The mounted files are read a slice at a time (file_slices.js), slices ahead by the reader's
+  // worker.
+  const slices = sliceReader(backgroundReader());
   FS.filesystems.WORKERFS.stream_ops.read = (stream, buffer, offset, length, position) =>
     slices.read(stream.node.contents, stream.viewerState ??= {}, buffer, offset, length, position);
   const kindNames = [];

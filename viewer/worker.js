@@ -15,7 +15,7 @@
 // stop and the answers per test case), 'block', 'counts', 'timings', 'failed'; all but
 // 'timings' and 'failed' name their submission.
 import {startModule} from './module_api.js';
-import {SliceBytes} from './file_slices.js';
+import {AheadSlices, SliceBytes} from './file_slices.js';
 import {newWorkerRun} from './worker_run.js';
 
 /** How often, in ms, the diagnosis posts the verdicts judged meanwhile. */
@@ -80,7 +80,7 @@ function evaluate(worker, s) {
 async function diagnose(worker, s) {
   const {api, run} = worker;
   const sameInput = run.sessions.find((session) => session) ?? 0;
-  if (s > 0) await api.readAhead(run.submissions[s], 0, 2 * SliceBytes);
+  if (s > 0) await api.readAhead(run.submissions[s], 0, AheadSlices * SliceBytes);
   stillCurrent(worker, run.run);
   const session = api.startSession(run.paths.input, run.paths.submissions[s], sameInput);
   run.sessions[s] = session;
@@ -148,11 +148,11 @@ async function open(worker, {run: number, input, submissions}) {
   postMessage({type: 'progress', run: number, submission: 0, label: 'judging', judged: 0,
                loaded: 0, total: run.sizes[0] ?? 0});
   // The input is read whole before its first test case is judged, the submission block by
-  // block: the browser reads the whole input and the submission's start at once, in the
-  // background, and the rest of the submission while its blocks are judged.
-  if (submissions.length) worker.api.readAhead(submissions[0], 0, 2 * SliceBytes);
+  // block: the reader's worker reads the whole input, then the submission's start while the
+  // input is checked, and the rest of the submission while its blocks are judged.
   await worker.api.readAhead(input, 0, input.size);
   stillCurrent(worker, number);
+  if (submissions.length) worker.api.readAhead(submissions[0], 0, AheadSlices * SliceBytes);
   run.timings.inputReadAhead = performance.now() - run.timings.started;
   for (let s = 0; s < submissions.length; ++s) {
     await diagnose(worker, s);
