@@ -31,9 +31,9 @@ void ViewerSession::start(const std::string& inputPath, const std::string& submi
     testCases_ = sameInput->testCases_;
     inputSound_ = true;
   } else {
-    auto testCases = std::make_shared<std::vector<TestCase>>();
-    inputSound_ = readInputForDiagnosis(inputPath, *testCases, summary_);
-    testCases_ = std::move(testCases);
+    auto read = std::make_shared<std::vector<TestCase>>();
+    inputSound_ = readInputForDiagnosis(inputPath, *read, summary_);
+    testCases_ = std::move(read);
   }
   answers_.assign(testCases_->size(), TestCaseAnswers{});
   if (inputSound_) {
@@ -45,19 +45,21 @@ void ViewerSession::tally(const BlockSummary& block) {
   const bool accepted = block.accepted();
   if (accepted) acceptedNearPairs_ += block.nearPairs;
   if (block.testCase < 1 || static_cast<std::size_t>(block.testCase) > answers_.size()) return;
-  TestCaseAnswers& answers = answers_[static_cast<std::size_t>(block.testCase - 1)];
-  if (answers.blocks++ == 0) {
-    answers.firstAccepted = accepted;
-    answers.firstNearPairs = block.nearPairs;
+  TestCaseAnswers& tallied = answers_[static_cast<std::size_t>(block.testCase - 1)];
+  if (tallied.blocks++ == 0) {
+    tallied.firstAccepted = accepted;
+    tallied.firstNearPairs = block.nearPairs;
   }
 }
 
 bool ViewerSession::diagnose(int64_t blocks) {
   if (!submission_) return false;
   for (int64_t k = 0; k < blocks; ++k) {
-    const int64_t judged = summary_.blockCount();
     const bool more = submission_->diagnosis.step();
-    if (summary_.blockCount() > judged) tally(summary_.last());
+    if (summary_.blockCount() > tallied_) {
+      tally(summary_.last());
+      tallied_ = summary_.blockCount();
+    }
     if (more) continue;
     if (summary_.stop()) stopLine_ = submission_->reader.lineNo;
     summary_.finish();
@@ -68,8 +70,7 @@ bool ViewerSession::diagnose(int64_t blocks) {
 }
 
 void ViewerSession::show(std::size_t k) {
-  const BlockSummary& summary = summary_.kept().at(k);
+  const BlockSummary& block = summary_.kept().at(k);
   shown_.reset();
-  shown_ = std::make_unique<ShownBlock>(submissionPath_, summary,
-                                        testCases_->at(summary.testCase - 1));
+  shown_ = std::make_unique<ShownBlock>(submissionPath_, block, testCases_->at(block.testCase - 1));
 }

@@ -104,6 +104,8 @@ class ViewerSession {
   /// Whether the input file was read without a fault.
   bool inputSound_ = false;
   std::vector<TestCaseAnswers> answers_;
+  /// The number of blocks tallied.
+  int64_t tallied_ = 0;
   int64_t acceptedNearPairs_ = 0;
   DiagnosisSummary summary_{ListedBlocks, ListedBlocks};
   /// While the diagnosis goes on.
