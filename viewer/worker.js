@@ -74,8 +74,9 @@ function evaluate(worker, s) {
  * Diagnoses submission s a slice of about SliceMs at a time, pausing between slices for the
  * page's requests, and posts the verdicts as they come. The first submission's first view is
  * its first refused block, else, once all are judged, its first block; its evaluator runs
- * once a block is refused or all are judged, so that its report follows the first view. The
- * other submissions' reports wait until every submission is diagnosed, or the page asks.
+ * once a block is refused (or, when it is alone, once all are judged), so that its report
+ * follows the first view. The other reports wait until every submission is diagnosed, or the
+ * page asks.
  */
 async function diagnose(worker, s) {
   const {api, run} = worker;
@@ -114,7 +115,8 @@ async function diagnose(worker, s) {
       if (showBlock(worker, s, Math.max(0, firstRefused), -1)) await drawn(worker);
       stillCurrent(worker, run.run);
     }
-    if (s === 0 && (firstRefused >= 0 || !more)) evaluate(worker, s);
+    const alone = run.submissions.length === 1;
+    if (s === 0 && (firstRefused >= 0 || (!more && alone))) evaluate(worker, s);
     if (!more) break;
     const {judged, offset} = api.progress(session);
     postMessage({type: 'progress', run: run.run, submission: s, label: 'judging', judged,
@@ -159,7 +161,7 @@ async function open(worker, {run: number, input, submissions}) {
     stillCurrent(worker, number);
   }
   run.timings.diagnosed = performance.now() - run.timings.started;
-  for (let s = 1; s < submissions.length; ++s) {
+  for (let s = 0; s < submissions.length; ++s) {
     await pause();
     stillCurrent(worker, number);
     evaluate(worker, s);
