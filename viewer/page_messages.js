@@ -7,12 +7,13 @@ import {takeBlock} from './shown_block.js';
 import {setStatus, say} from './status.js';
 import {renderSubmissionList} from './submission_list.js';
 
-/** Shows how far the worker has judged or evaluated. */
-function showProgress(viewer, {label, loaded, total, judged}) {
+/** Shows how far the worker has judged, or that it evaluates the first submission. */
+function showProgress(viewer, {submission, label, loaded, total, judged}) {
   const run = viewer.run;
   run.timings.progressEvents = (run.timings.progressEvents ?? 0) + 1;
   if (label === 'evaluating') {
-    setStatus(viewer, {evaluation: ['evaluating']});
+    // The status line times the first submission's report; the others' follow quietly.
+    if (submission === 0) setStatus(viewer, {evaluation: ['evaluating']});
     return;
   }
   $('progress').value = total ? loaded / total : 1;
