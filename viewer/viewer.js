@@ -126,7 +126,6 @@ async function compare(viewer, a, b) {
   if (run.current !== a) switchSubmission(viewer, a);
   else if (testCase) showTestCase(viewer, a, testCase);
   run.timings.compared = performance.now() - started;
-  run.timings.comparedSinceStart = performance.now() - run.started;
   return {pair: [a, b], rows, summary};
 }
 
