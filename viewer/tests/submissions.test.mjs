@@ -5,7 +5,7 @@
 import {test} from 'node:test';
 import {readFileSync, writeFileSync} from 'node:fs';
 import {join} from 'node:path';
-import {check, checkNoErrors, finished, generate, nativeDiagnosis, openViewer,
+import {check, checkNoErrors, finished, generate, nativeDiagnosis, openViewer, root,
         workDir} from './helpers.mjs';
 
 /** A submission's text cut into its first two lines and its blocks, by the native diagnosis. */
@@ -171,6 +171,29 @@ test('several small submissions: the list, the keys, the comparison', async (t) 
     await tab.click('#stop-comparing');
     await check(t, await tab.isVisible('#blocks') && !await tab.isVisible('#comparison'),
                 'back to the block list');
+    await checkNoErrors(t, viewer.errors);
+  } finally {
+    await viewer.close();
+  }
+});
+
+test('the input file and two submissions dropped together, in any order', async (t) => {
+  const read = (name) => readFileSync(join(root, 'examples', name), 'latin1');
+  const files = [['submission-rejected.txt', read('submission-rejected.txt')],
+                 ['input.txt', read('input.txt')],
+                 ['submission-accepted.txt', read('submission-accepted.txt')]];
+  const viewer = await openViewer();
+  const tab = viewer.tab;
+  try {
+    await finished(tab, () => tab.evaluate((dropped) => {
+      const transfer = new DataTransfer();
+      for (const [name, text] of dropped) transfer.items.add(new File([text], name));
+      document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: transfer, bubbles: true,
+                                                         cancelable: true}));
+    }, files));
+    const listed = await tab.$$eval('#submissions li b', (items) => items.map((item) => item.textContent));
+    await check(t, listed.join() === '1. submission-rejected.txt,2. submission-accepted.txt',
+                'the input is told from the submissions, which keep their order: ' + listed.join(', '));
     await checkNoErrors(t, viewer.errors);
   } finally {
     await viewer.close();
