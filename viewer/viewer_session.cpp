@@ -70,7 +70,7 @@ bool ViewerSession::diagnose(int64_t blocks) {
 }
 
 void ViewerSession::show(std::size_t k) {
-  const BlockSummary& block = summary_.kept().at(k);
+  const BlockSummary& kept = summary_.kept().at(k);
   shown_.reset();
-  shown_ = std::make_unique<ShownBlock>(submissionPath_, block, testCases_->at(block.testCase - 1));
+  shown_ = std::make_unique<ShownBlock>(submissionPath_, kept, testCases_->at(kept.testCase - 1));
 }
