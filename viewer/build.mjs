@@ -26,18 +26,28 @@ function provided(prefix, contents) {
   };
 }
 
-/** An esbuild plugin that resolves the module's name to the emscripten build's file. */
+/**
+ * An esbuild plugin that gives the module's name the emscripten build's file, under a name of
+ * its own, so that the bundle does not depend on where the build folder is.
+ */
 const wasmModule = {
   name: 'mrezovnik-module',
   setup(build) {
-    build.onResolve({filter: /^mrezovnik-module$/}, () => ({path: resolve(modulePath)}));
+    build.onResolve({filter: /^mrezovnik-module$/}, () => ({path: 'mrezovnik_web.js',
+                                                             namespace: 'mrezovnik-module'}));
+    build.onLoad({filter: /.*/, namespace: 'mrezovnik-module'},
+                 () => ({contents: readFileSync(modulePath, 'utf8'), loader: 'js'}));
   },
 };
 
-/** One bundle's code: an immediately run script, not minified, so that it reads as written. */
+/**
+ * One bundle's code: an immediately run script, not minified, so that it reads as written;
+ * its comments name the modules relative to the viewer's folder.
+ */
 async function bundle(entry, plugins) {
   const result = await esbuild.build({
-    entryPoints: [join(viewerDir, entry)], bundle: true, write: false, format: 'iife',
+    entryPoints: [entry], absWorkingDir: resolve(viewerDir), bundle: true, write: false,
+    format: 'iife',
     target: 'es2022', charset: 'utf8', legalComments: 'none', logLevel: 'warning', plugins,
   });
   return result.outputFiles[0].text;
