@@ -1,7 +1,7 @@
 # The browser viewer in the packages: the one-file page that the wasm build makes
 # (viewer/index.html), installed as share/mrezovnik/viewer.html. A packaging build
 # (MREZOVNIK_VIEWER, as in the dist preset) makes it with emscripten in a build folder of its
-# own, wasm/; where emscripten or node is missing, the packages are made without it, and the
+# own, wasm/; where emscripten, node or npm (which installs the page's bundler) is missing, the packages are made without it, and the
 # configure step says so, unless MREZOVNIK_REQUIRE_VIEWER asks for it (as CI does). A build
 # that packs a page made elsewhere (the Windows .zip) is given it in MREZOVNIK_VIEWER_PAGE.
 option(MREZOVNIK_VIEWER "Build the browser viewer with emscripten and put it into the packages" OFF)
@@ -18,7 +18,8 @@ set(MREZOVNIK_VIEWER_TARGET "")
 if(MREZOVNIK_VIEWER AND NOT MREZOVNIK_VIEWER_PAGE)
   find_program(MREZOVNIK_EMCC emcc)
   find_program(MREZOVNIK_NODE NAMES node nodejs)
-  if(MREZOVNIK_EMCC AND MREZOVNIK_NODE AND EXISTS ${MREZOVNIK_EMSCRIPTEN_TOOLCHAIN})
+  find_program(MREZOVNIK_NPM npm)
+  if(MREZOVNIK_EMCC AND MREZOVNIK_NODE AND MREZOVNIK_NPM AND EXISTS ${MREZOVNIK_EMSCRIPTEN_TOOLCHAIN})
     include(ExternalProject)
     set(MREZOVNIK_PACKAGED_VIEWER ${PROJECT_BINARY_DIR}/wasm/viewer/index.html)
     set(MREZOVNIK_VIEWER_TARGET viewer-page)
@@ -36,11 +37,11 @@ if(MREZOVNIK_VIEWER AND NOT MREZOVNIK_VIEWER_PAGE)
       USES_TERMINAL_BUILD ON)
   elseif(MREZOVNIK_REQUIRE_VIEWER)
     message(FATAL_ERROR "The viewer cannot be built: it needs emscripten (emcc, and "
-                        "${MREZOVNIK_EMSCRIPTEN_TOOLCHAIN}) and node")
+                        "${MREZOVNIK_EMSCRIPTEN_TOOLCHAIN}), node and npm")
   else()
     message(WARNING "The packages are made WITHOUT the browser viewer: it needs emscripten "
-                    "(emcc, and ${MREZOVNIK_EMSCRIPTEN_TOOLCHAIN}) and node, which this machine "
-                    "lacks (Debian packages emscripten and nodejs)")
+                    "(emcc, and ${MREZOVNIK_EMSCRIPTEN_TOOLCHAIN}), node and npm, which this "
+                    "machine lacks (Debian packages emscripten, nodejs and npm)")
   endif()
 elseif(MREZOVNIK_REQUIRE_VIEWER AND NOT MREZOVNIK_VIEWER_PAGE)
   message(FATAL_ERROR "MREZOVNIK_REQUIRE_VIEWER needs MREZOVNIK_VIEWER")

@@ -1,10 +1,10 @@
 // The viewer's block list: one line per kept block of the submission with its own verdict
 // (its near-pair count, or its number of faults), a line for each run of blocks left out,
 // the block that the report names marked, and where and why a fault stopped the reading.
-// Each function takes the page's viewer object (see viewer.js).
-'use strict';
-
-/* global $, chooseBlock */
+// Each function takes the page's viewer object (see viewer.js) and lists the shown submission;
+// a click on a block calls the viewer's chooseBlock.
+import {$} from './dom.js';
+import {shownSubmission} from './run_state.js';
 
 /** The text of one block's line. */
 function blockText(texts, record) {
@@ -19,15 +19,18 @@ function blockItem(viewer, record) {
   item.className = record.faultTotal > 0 ? 'refused' : 'accepted';
   item.dataset.index = record.index;
   item.textContent = blockText(viewer.texts, record);
-  if (record.headerLine === viewer.refusedAt) {
+  if (record.headerLine === shownSubmission(viewer.run).refusedAt) {
     item.classList.add('named');
     const badge = document.createElement('span');
     badge.className = 'badge';
     badge.textContent = viewer.texts.namedInReport;
     item.appendChild(badge);
   }
-  if (viewer.block && viewer.block.index === record.index) item.classList.add('chosen');
-  item.onclick = () => chooseBlock(viewer, record.index);
+  const block = viewer.run.block;
+  if (block && block.submission === viewer.run.current && block.index === record.index) {
+    item.classList.add('chosen');
+  }
+  item.onclick = () => viewer.chooseBlock(viewer.run.current, record.index);
   return item;
 }
 
@@ -47,43 +50,45 @@ function stopItem(viewer, stop) {
   const where = stop.check === 0 ? texts.stopUnexpected : stop.line > 0 ?
       texts.stopInSubmission(stop.line, stop.check) : texts.stopInInput(stop.check);
   item.textContent = where + '\n' + stop.message + '\n' +
-      (stop.line > 0 || viewer.blocks.length > 0 ? texts.restNotRead : texts.inputNotRead);
+      (stop.line > 0 || shownSubmission(viewer.run).blocks.length > 0 ? texts.restNotRead : texts.inputNotRead);
   return item;
 }
 
-/** Adds the lines of newly judged blocks to the list, after those listed before. */
-function appendBlocks(viewer, records) {
+/**
+ * Lists blocks of the shown submission after those listed before: its kept blocks from
+ * `from` on, each after the line of the blocks left out before it.
+ */
+export function appendBlocks(viewer, from) {
+  const blocks = shownSubmission(viewer.run).blocks;
   const fragment = document.createDocumentFragment();
-  for (const record of records) {
-    const previous = viewer.blocks[viewer.blocks.length - 1];
-    const gap = record.position - (previous ? previous.position : 0) - 1;
+  for (let k = from; k < blocks.length; ++k) {
+    const record = blocks[k];
+    const gap = record.position - (k > 0 ? blocks[k - 1].position : 0) - 1;
     if (gap > 0) fragment.appendChild(gapItem(viewer, gap));
-    viewer.blocks.push(record);
     fragment.appendChild(blockItem(viewer, record));
   }
   $('blocks').appendChild(fragment);
 }
 
-/** Lists every kept block again, and the stop, in the page's language. */
-function renderBlockList(viewer) {
-  const records = viewer.blocks;
-  viewer.blocks = [];
+/** Lists every kept block of the shown submission again, and the stop, in the page's language. */
+export function renderBlockList(viewer) {
+  const submission = shownSubmission(viewer.run);
   $('blocks').textContent = '';
-  appendBlocks(viewer, records);
-  if (viewer.stop) $('blocks').appendChild(stopItem(viewer, viewer.stop));
+  appendBlocks(viewer, 0);
+  if (submission.stop) $('blocks').appendChild(stopItem(viewer, submission.stop));
   renderRefusedCount(viewer);
 }
 
-/** Shows the stop at the end of the list. */
-function showStop(viewer, stop) {
-  viewer.stop = stop;
-  $('blocks').appendChild(stopItem(viewer, stop));
+/** Shows the shown submission's stop at the end of the list. */
+export function showStop(viewer) {
+  $('blocks').appendChild(stopItem(viewer, shownSubmission(viewer.run).stop));
 }
 
-/** Shows how many of the judged blocks are refused. */
-function renderRefusedCount(viewer) {
-  $('refused-count').textContent = viewer.judged ?
-      '(' + viewer.texts.refusedOfJudged(viewer.refused, viewer.judged) + ')' : '';
+/** Shows how many of the shown submission's judged blocks are refused. */
+export function renderRefusedCount(viewer) {
+  const {judged, refused} = shownSubmission(viewer.run);
+  $('refused-count').textContent = judged ?
+      '(' + viewer.texts.refusedOfJudged(refused, judged) + ')' : '';
 }
 
 /** The list item of kept block `index`, if it is listed. */
@@ -91,15 +96,16 @@ function blockListItem(index) {
   return $('blocks').querySelector('li[data-index="' + index + '"]');
 }
 
-/** Marks the block that the report names, once the report has come. */
-function markNamedBlock(viewer) {
-  const record = viewer.blocks.find((block) => block.headerLine === viewer.refusedAt);
+/** Marks the block that the shown submission's report names, once the report has come. */
+export function markNamedBlock(viewer) {
+  const submission = shownSubmission(viewer.run);
+  const record = submission.blocks.find((block) => block.headerLine === submission.refusedAt);
   const item = record && blockListItem(record.index);
   if (item) item.replaceWith(blockItem(viewer, record));
 }
 
 /** Marks one block of the list as the one shown. */
-function markChosenBlock(index) {
+export function markChosenBlock(index) {
   for (const item of $('blocks').querySelectorAll('li.chosen')) item.classList.remove('chosen');
   const item = blockListItem(index);
   if (!item) return;

@@ -3,9 +3,8 @@
 // outlines. A click selects a fault; n or j and p or k step to the next and previous one, and
 // so do the arrow keys while the list has the focus. Each function takes the page's viewer
 // object (see viewer.js).
-'use strict';
-
-/* global $, FaultMarks, jumpToFault */
+import {$} from './dom.js';
+import {FaultMarks, jumpToFault} from './grid_canvas.js';
 
 /** One fault's list item: the kind's glyph in its colour, the kind's name, the message. */
 function faultItem(viewer, fault, f) {
@@ -25,10 +24,10 @@ function faultItem(viewer, fault, f) {
 }
 
 /** Lists the shown block's faults in the page's language. */
-function renderFaults(viewer) {
+export function renderFaults(viewer) {
   const list = $('faults');
   list.textContent = '';
-  const block = viewer.block;
+  const block = viewer.run.block;
   if (!block) return;
   const texts = viewer.texts;
   const fragment = document.createDocumentFragment();
@@ -42,22 +41,24 @@ function renderFaults(viewer) {
     fragment.appendChild(note);
   }
   list.appendChild(fragment);
-  markSelectedFault(viewer);
+  // A new list starts at its top, where its first fault is in sight without a scroll.
+  list.scrollTop = 0;
+  markSelectedFault(viewer, block.selected > 0);
 }
 
-/** Marks the selected fault in the list and keeps it in sight. */
-function markSelectedFault(viewer) {
+/** Marks the selected fault in the list and, unless asked not to, keeps it in sight. */
+function markSelectedFault(viewer, scroll = true) {
   const list = $('faults');
   for (const item of list.querySelectorAll('li.chosen')) item.classList.remove('chosen');
-  const item = list.querySelector('li[data-fault="' + viewer.block.selected + '"]');
+  const item = list.querySelector('li[data-fault="' + viewer.run.block.selected + '"]');
   if (!item) return;
   item.classList.add('chosen');
-  item.scrollIntoView({block: 'nearest'});
+  if (scroll) item.scrollIntoView({block: 'nearest'});
 }
 
 /** Selects fault f of the shown block and centres the canvas on its cell. */
 function selectFault(viewer, f) {
-  const block = viewer.block;
+  const block = viewer.run.block;
   if (!block || f < 0 || f >= block.faults.length) return;
   block.selected = f;
   markSelectedFault(viewer);
@@ -66,22 +67,17 @@ function selectFault(viewer, f) {
 
 /** Selects the next fault (step 1) or the previous one (step -1), stopping at either end. */
 function stepFault(viewer, step) {
-  const block = viewer.block;
+  const block = viewer.run.block;
   if (!block || block.faults.length === 0) return;
   selectFault(viewer, Math.max(0, Math.min(block.faults.length - 1, block.selected + step)));
 }
 
-/** The keys that step through the faults. */
-function bindFaultKeys(viewer) {
+/** Steps through the faults at a key: true when the key was one of the fault keys. */
+export function faultKey(viewer, event) {
   const steps = {n: 1, j: 1, p: -1, k: -1};
-  document.addEventListener('keydown', (event) => {
-    if (event.ctrlKey || event.altKey || event.metaKey) return;
-    if (['INPUT', 'SELECT', 'TEXTAREA'].includes(event.target.tagName)) return;
-    const inList = event.target === $('faults');
-    const step = steps[event.key] ??
-        (inList ? {ArrowDown: 1, ArrowUp: -1}[event.key] : undefined);
-    if (step === undefined) return;
-    event.preventDefault();
-    stepFault(viewer, step);
-  });
+  const inList = event.target === $('faults');
+  const step = steps[event.key] ?? (inList ? {ArrowDown: 1, ArrowUp: -1}[event.key] : undefined);
+  if (step === undefined) return false;
+  stepFault(viewer, step);
+  return true;
 }

@@ -2,21 +2,21 @@
 // pan, with patterns once cells are large enough, a mark on every listed fault, and the
 // outline of the selected fault and its neighbourhood. Each function takes the page's viewer
 // object (see viewer.js); none keeps state of its own.
-'use strict';
 
 /** The canvas's width and height in pixels. */
-const CanvasSize = 720;
+export const CanvasSize = 720;
 /** The largest zoom, in pixels a cell. */
 const MaxCellPixels = 48;
 /** From this many pixels a cell on, cells carry their patterns. */
 const PatternCellPixels = 6;
 /** The cell colours (red, green, blue) and the selected fault's outline. */
-const Colours = {
+export const Colours = {
   white: [255, 255, 255],
   black: [0, 0, 0],
   painted: [85, 85, 85],
   red: [213, 94, 0],
   outline: '#00c8ff',
+  difference: [255, 0, 255],
 };
 
 /**
@@ -24,7 +24,7 @@ const Colours = {
  * colour of its own, drawn over a dark rim so that it shows on every cell colour; the glyph
  * is the same shape in the fault list's text.
  */
-const FaultMarks = {
+export const FaultMarks = {
   invalidCell: {shape: 'cross', colour: '#cc79a7', glyph: '\u2715'},
   redChanged: {shape: 'circle', colour: '#f0e442', glyph: '\u25cb'},
   blackChanged: {shape: 'star', colour: '#56b4e9', glyph: '\u2606'},
@@ -42,7 +42,7 @@ function pixelWord([red, green, blue]) {
 
 /** The grid at one pixel a cell, on a canvas of its own. Cells that the submission painted
  * black are set apart from the input's own black cells. */
-function gridImage({n, inputCells, cells, cellCodes}) {
+export function gridImage({n, inputCells, cells, cellCodes}) {
   const image = new ImageData(n, n);
   const pixels = new Uint32Array(image.data.buffer);
   const white = pixelWord(Colours.white);
@@ -61,15 +61,37 @@ function gridImage({n, inputCells, cells, cellCodes}) {
   return canvas;
 }
 
+/**
+ * The cells in which two blocks of one test case differ, at one pixel a cell on a canvas of
+ * their own, drawn in the difference colour over a clear ground; and how many there are.
+ */
+export function differenceImage(a, b) {
+  const n = a.n;
+  const image = new ImageData(n, n);
+  const pixels = new Uint32Array(image.data.buffer);
+  const colour = pixelWord(Colours.difference);
+  let count = 0;
+  for (let k = 0; k < n * n; ++k) {
+    if (a.cells[k] !== b.cells[k]) {
+      pixels[k] = colour;
+      count += 1;
+    }
+  }
+  const canvas = document.createElement('canvas');
+  canvas.width = canvas.height = n;
+  canvas.getContext('2d').putImageData(image, 0, 0);
+  return {canvas, count};
+}
+
 /** The scale at which the whole grid fills the canvas. */
 function fitScale(n) {
   return Math.min(MaxCellPixels, CanvasSize / n);
 }
 
 /** Shows the whole grid. */
-function fitView(viewer) {
-  const scale = fitScale(viewer.block.n);
-  const side = scale * viewer.block.n;
+export function fitView(viewer) {
+  const scale = fitScale(viewer.run.block.n);
+  const side = scale * viewer.run.block.n;
   const margin = Math.round((CanvasSize - side) / 2);
   viewer.view = {scale, x: margin, y: margin};
   draw(viewer);
@@ -77,15 +99,15 @@ function fitView(viewer) {
 
 /** The selected fault's cell, or null. */
 function selectedCell(viewer) {
-  const block = viewer.block;
+  const block = viewer.run.block;
   return block && block.selected >= 0 ? block.faults[block.selected] : null;
 }
 
 /** Centres the selected fault's cell, with its neighbourhood filling most of the canvas. */
-function jumpToFault(viewer) {
+export function jumpToFault(viewer) {
   const cell = selectedCell(viewer);
   if (!cell) return;
-  const {n, d} = viewer.block;
+  const {n, d} = viewer.run.block;
   const span = Math.min(n, 2 * d + 1) + 2;
   const scale = Math.max(fitScale(n), Math.min(MaxCellPixels, Math.floor(CanvasSize / span)));
   viewer.view = {scale, x: Math.round(CanvasSize / 2 - (cell.column + 0.5) * scale),
@@ -94,10 +116,10 @@ function jumpToFault(viewer) {
 }
 
 /** Zooms by `factor` around the canvas point (px, py). */
-function zoom(viewer, factor, px, py) {
-  if (!viewer.block) return;
+export function zoom(viewer, factor, px, py) {
+  if (!viewer.run.block) return;
   const view = viewer.view;
-  const scale = Math.max(fitScale(viewer.block.n) / 2, Math.min(MaxCellPixels,
+  const scale = Math.max(fitScale(viewer.run.block.n) / 2, Math.min(MaxCellPixels,
                                                                   view.scale * factor));
   viewer.view = {scale, x: px - (px - view.x) * scale / view.scale,
                  y: py - (py - view.y) * scale / view.scale};
@@ -105,18 +127,31 @@ function zoom(viewer, factor, px, py) {
 }
 
 /** Draws the grid, the patterns once cells are large enough, and the outlines. */
-function draw(viewer) {
+export function draw(viewer) {
   const context = viewer.context;
   context.fillStyle = '#cccccc';
   context.fillRect(0, 0, CanvasSize, CanvasSize);
-  if (!viewer.block) return;
+  if (!viewer.run.block) return;
   const {scale, x, y} = viewer.view;
-  const n = viewer.block.n;
+  const n = viewer.run.block.n;
   context.imageSmoothingEnabled = false;
-  context.drawImage(viewer.image, x, y, n * scale, n * scale);
+  context.drawImage(viewer.run.image, x, y, n * scale, n * scale);
   if (scale >= PatternCellPixels) drawPatterns(viewer);
+  if (viewer.markDifferences && viewer.run.differences) drawDifferences(viewer);
   drawFaultMarks(viewer);
   if (selectedCell(viewer)) drawSelected(viewer);
+}
+
+/** Covers the cells in which the compared blocks differ, half see-through. */
+function drawDifferences(viewer) {
+  const context = viewer.context;
+  const {scale, x, y} = viewer.view;
+  const n = viewer.run.block.n;
+  if (viewer.run.differences.canvas.width !== n) return;
+  context.save();
+  context.globalAlpha = 0.7;
+  context.drawImage(viewer.run.differences.canvas, x, y, n * scale, n * scale);
+  context.restore();
 }
 
 /** Adds a fault kind's shape, centred on (cx, cy) and `size` wide, to the context's path. */
@@ -175,7 +210,7 @@ function drawFaultMarks(viewer) {
   const size = Math.max(MinMarkPixels, scale * 0.7);
   const reach = size / 2 + 4;
   const byKind = {};
-  for (const fault of viewer.block.faults) {
+  for (const fault of viewer.run.block.faults) {
     const cx = x + (fault.column + 0.5) * scale;
     const cy = y + (fault.row + 0.5) * scale;
     if (cx < -reach || cy < -reach || cx > CanvasSize + reach || cy > CanvasSize + reach) continue;
@@ -187,7 +222,7 @@ function drawFaultMarks(viewer) {
 }
 
 /** Draws one fault kind's mark alone on a small canvas, as the legend shows it. */
-function drawLegendMark(canvas, kind) {
+export function drawLegendMark(canvas, kind) {
   const context = canvas.getContext('2d');
   context.clearRect(0, 0, canvas.width, canvas.height);
   drawMarks(context, kind, [[canvas.width / 2, canvas.height / 2]], canvas.width - 6);
@@ -196,7 +231,7 @@ function drawLegendMark(canvas, kind) {
 /** The cells in view, as [first row, last row) and [first column, last column). */
 function visibleCells(viewer) {
   const {scale, x, y} = viewer.view;
-  const n = viewer.block.n;
+  const n = viewer.run.block.n;
   const clamp = (value) => Math.max(0, Math.min(n, value));
   return {top: clamp(Math.floor(-y / scale)), bottom: clamp(Math.ceil((CanvasSize - y) / scale)),
           left: clamp(Math.floor(-x / scale)), right: clamp(Math.ceil((CanvasSize - x) / scale))};
@@ -206,7 +241,7 @@ function visibleCells(viewer) {
 function drawPatterns(viewer) {
   const context = viewer.context;
   const {scale, x, y} = viewer.view;
-  const {n, inputCells, cells, cellCodes} = viewer.block;
+  const {n, inputCells, cells, cellCodes} = viewer.run.block;
   const {top, bottom, left, right} = visibleCells(viewer);
   context.strokeStyle = '#ffffff';
   context.lineWidth = Math.max(1, scale / 8);
@@ -245,7 +280,7 @@ function drawPatterns(viewer) {
 function drawSelected(viewer) {
   const context = viewer.context;
   const {scale, x, y} = viewer.view;
-  const {n, d} = viewer.block;
+  const {n, d} = viewer.run.block;
   const cell = selectedCell(viewer);
   const top = Math.max(0, cell.row - d);
   const left = Math.max(0, cell.column - d);
@@ -267,11 +302,11 @@ function drawSelected(viewer) {
 }
 
 /** The cell under a canvas point, from 0, or null outside the grid. */
-function cellAt(viewer, px, py) {
-  if (!viewer.block) return null;
+export function cellAt(viewer, px, py) {
+  if (!viewer.run.block) return null;
   const {scale, x, y} = viewer.view;
   const row = Math.floor((py - y) / scale);
   const column = Math.floor((px - x) / scale);
-  const n = viewer.block.n;
+  const n = viewer.run.block.n;
   return row >= 0 && row < n && column >= 0 && column < n ? {row, column} : null;
 }

@@ -1,13 +1,12 @@
 // The page's texts, one table per language: Slovenian and English. The evaluator's own
 // messages and the report are shown as they are, untranslated. A text is a string, or a
 // function of the numbers and names that it speaks of.
-'use strict';
 
 /** The languages that the page speaks, by their tags. */
-const Languages = ['sl', 'en'];
+export const Languages = ['sl', 'en'];
 
 /** The key under which the page remembers the chosen language. */
-const LanguageStorageKey = 'mrezovnik-viewer-language';
+export const LanguageStorageKey = 'mrezovnik-viewer-language';
 
 /**
  * Slovenian noun forms for a count: [1, 2, 3 and 4, the rest], by the last two digits, as in
@@ -37,12 +36,12 @@ const decimalComma = (text) => text.replace('.', ',');
 const slMegabytes = (bytes) => decimalComma(megabytes(bytes));
 const slSeconds = (milliseconds) => decimalComma(seconds(milliseconds));
 
-const Texts = {
+export const Texts = {
   sl: {
     title: 'Mrezovje: pregledovalnik mrež',
     inputFile: 'Vhodna datoteka',
-    submissionFile: 'Oddana rešitev',
-    dropHint: 'ali pa obe datoteki spusti sem.',
+    submissionFile: 'Oddane rešitve',
+    dropHint: 'ali pa vhodno datoteko in oddane rešitve spusti sem.',
     examples: 'Primera:',
     exampleAccepted: 'sprejeta rešitev',
     exampleRefused: 'zavrnjena rešitev',
@@ -74,7 +73,36 @@ const Texts = {
     blockAccepted: 'Blok je sprejet: nobeno polje ne krši pravil.',
     faultsLeftOut: (count, listed) => 'izpuščenih napak: ' + count + ' (seznam ima prvih ' +
         listed + ')',
-    keys: 'Tipke: n ali j naslednja napaka, p ali k prejšnja; ↑ in ↓ v seznamu napak.',
+    keys: 'Tipke: n ali j naslednja napaka, p ali k prejšnja; ↑ in ↓ v seznamu napak; [ in ] ' +
+        'prejšnja in naslednja oddana rešitev; v druga rešitev primerjanega para; m označi ' +
+        'različna polja.',
+    submissionsHeading: 'Oddane rešitve:',
+    submissionSummary: (accepted, refused, nearPairs) => 'sprejetih blokov ' + accepted +
+        ', zavrnjenih ' + refused + '; ' + nearPairs + ' ' +
+        slovenianForm(nearPairs, ['par', 'para', 'pari', 'parov']) +
+        ' bližnjih črnih polj v sprejetih blokih',
+    stillJudging: ' (pregledujem)',
+    compareLabel: 'Primerjaj',
+    compareWith: 'z',
+    compare: 'primerjaj',
+    stopComparing: 'nazaj na bloke',
+    comparisonHeading: (a, b) => 'Testni primeri, A: ' + a + ', B: ' + b,
+    comparisonNote: 'Razlika je B − A; katera smer je boljša, določajo pravila tekmovanja.',
+    comparisonSummary: (rose, fell, same, changed) => 'število se je povečalo: ' + rose +
+        ', zmanjšalo: ' + fell + ', ostalo enako: ' + same + ', ocena se je spremenila: ' + changed,
+    answer: (verdict, count, blocks) => (verdict === 'accepted' ? 'sprejet, ' + count :
+        verdict === 'refused' ? 'zavrnjen' : 'brez odgovora') +
+        (blocks > 1 ? ' (odgovarja mu ' + blocks + ' ' +
+         slovenianForm(blocks, ['blok', 'bloka', 'bloki', 'blokov']) + ')' : ''),
+    comparisonRow: (testCase, a, b, difference) => 'testni primer ' + testCase + ': A ' + a +
+        '; B ' + b + (difference === null ? '' : '; razlika ' + difference),
+    showing: (label, name) => 'prikazana rešitev ' + label + ': ' + name,
+    markDifferences: 'označi različna polja',
+    differingCells: (count) => 'različnih polj: ' + count,
+    legendDifference: 'polje, ki se razlikuje od druge rešitve para',
+    notAnswered: (testCase) => 'Ta oddana rešitev ne odgovarja na testni primer ' + testCase + '.',
+    savePng: 'shrani kot PNG',
+    pngTestCase: (testCase) => 'testni primer ' + testCase,
     blockTitle: (testCase, n, d, b, c) => 'testni primer ' + testCase + ': n = ' + n +
         ', d = ' + d + ', b = ' + b + ', c = ' + c,
     wholeGrid: 'cela mreža',
@@ -105,7 +133,7 @@ const Texts = {
     judged: (judged, milliseconds) => 'vsi bloki (' + judged + ') pregledani v ' +
         slSeconds(milliseconds) + ' s',
     failed: (error) => 'Pregledovalnik je odpovedal: ' + error,
-    dropTwo: 'Spusti vhodno datoteko in oddano rešitev hkrati.',
+    dropTwo: 'Spusti vhodno datoteko in vsaj eno oddano rešitev hkrati.',
     colours: {white: 'belo', black: 'črno', red: 'rdeče', byte: (code) => 'bajt ' + code},
     painted: ' (pobarvano)',
     cellPlace: (column, row) => column + '. polje v ' + row + '. vrstici',
@@ -117,8 +145,8 @@ const Texts = {
   en: {
     title: 'Mrezovje grid viewer',
     inputFile: 'Input file',
-    submissionFile: 'Submission',
-    dropHint: 'or drop both files here.',
+    submissionFile: 'Submissions',
+    dropHint: 'or drop the input file and the submissions here.',
     examples: 'Examples:',
     exampleAccepted: 'accepted',
     exampleRefused: 'refused',
@@ -148,7 +176,34 @@ const Texts = {
     blockAccepted: 'The block is accepted: no cell breaks a rule.',
     faultsLeftOut: (count, listed) => count + ' more ' + englishForm(count, ['fault', 'faults']) +
         ' left out (the list holds the first ' + listed + ')',
-    keys: 'Keys: n or j next fault, p or k previous; ↑ and ↓ in the fault list.',
+    keys: 'Keys: n or j next fault, p or k previous; ↑ and ↓ in the fault list; [ and ] ' +
+        'previous and next submission; v the other submission of the compared pair; m marks ' +
+        'the cells that differ.',
+    submissionsHeading: 'Submissions:',
+    submissionSummary: (accepted, refused, nearPairs) => accepted + ' accepted, ' + refused +
+        ' refused; ' + nearPairs + ' ' + englishForm(nearPairs, ['near pair', 'near pairs']) +
+        ' in accepted blocks',
+    stillJudging: ' (judging)',
+    compareLabel: 'Compare',
+    compareWith: 'with',
+    compare: 'compare',
+    stopComparing: 'back to the blocks',
+    comparisonHeading: (a, b) => 'Test cases, A: ' + a + ', B: ' + b,
+    comparisonNote: 'The difference is B − A; which direction is better, the contest\'s rules decide.',
+    comparisonSummary: (rose, fell, same, changed) => 'count rose: ' + rose + ', fell: ' + fell +
+        ', stayed the same: ' + same + ', verdict changed: ' + changed,
+    answer: (verdict, count, blocks) => (verdict === 'accepted' ? 'accepted, ' + count :
+        verdict === 'refused' ? 'refused' : 'not answered') +
+        (blocks > 1 ? ' (answered by ' + blocks + ' blocks)' : ''),
+    comparisonRow: (testCase, a, b, difference) => 'test case ' + testCase + ': A ' + a +
+        '; B ' + b + (difference === null ? '' : '; difference ' + difference),
+    showing: (label, name) => 'showing ' + label + ': ' + name,
+    markDifferences: 'mark the cells that differ',
+    differingCells: (count) => count + ' ' + englishForm(count, ['cell differs', 'cells differ']),
+    legendDifference: 'cell that differs from the pair\'s other submission',
+    notAnswered: (testCase) => 'This submission does not answer test case ' + testCase + '.',
+    savePng: 'save as PNG',
+    pngTestCase: (testCase) => 'test case ' + testCase,
     blockTitle: (testCase, n, d, b, c) => 'test case ' + testCase + ': n = ' + n + ', d = ' + d +
         ', b = ' + b + ', c = ' + c,
     wholeGrid: 'whole grid',
@@ -179,7 +234,7 @@ const Texts = {
     judged: (judged, milliseconds) => 'all blocks (' + judged + ') judged in ' +
         seconds(milliseconds) + ' s',
     failed: (error) => 'The viewer failed: ' + error,
-    dropTwo: 'Drop the input file and the submission together.',
+    dropTwo: 'Drop the input file and at least one submission together.',
     colours: {white: 'white', black: 'black', red: 'red', byte: (code) => 'byte ' + code},
     painted: ' (painted)',
     cellPlace: (column, row) => column + '. polje v ' + row + '. vrstici (column ' + column +
@@ -194,7 +249,7 @@ const Texts = {
  * The language to speak: the one chosen before (stored), else the first of the browser's
  * preferred languages that the page speaks, else English.
  */
-function chooseLanguage(stored, preferred) {
+export function chooseLanguage(stored, preferred) {
   if (Languages.includes(stored)) return stored;
   for (const tag of preferred) {
     const primary = String(tag).toLowerCase().split('-')[0];

@@ -1,302 +1,171 @@
-// The viewer's page: picks the two files, has the worker diagnose and evaluate them, shows
-// the report, the block list (block_list.js) and the chosen block on the grid canvas
-// (grid_canvas.js) with its faults (fault_list.js) and the counts of the cell under the
-// pointer, in the reader's language (i18n.js).
-'use strict';
+// The viewer's page: starts the worker (and with it the WebAssembly module) as the page
+// opens, gives it an input file and any number of submissions, and shows each submission's
+// report and blocks (block_list.js), the chosen block on the grid canvas (grid_canvas.js) with
+// its faults (fault_list.js), the list of submissions (submission_list.js) and a comparison of
+// two of them (compare.js), in the reader's language (i18n.js).
+import Examples from 'bundled:examples';
+import WorkerSource from 'bundled:worker';
+import {markChosenBlock, renderBlockList} from './block_list.js';
+import {bindCanvas, renderCounts} from './cell_counts.js';
+import {compareAnswers, renderComparison} from './compare.js';
+import {$} from './dom.js';
+import {faultKey, renderFaults} from './fault_list.js';
+import {CanvasSize, FaultMarks, draw, drawLegendMark, fitView, jumpToFault, zoom} from './grid_canvas.js';
+import {Texts, LanguageStorageKey, chooseLanguage} from './i18n.js';
+import {onWorkerMessage, renderReport} from './page_messages.js';
+import {saveView} from './png.js';
+import {newRun, shownSubmission} from './run_state.js';
+import {chooseBlock, firstBlockOf, renderBlockTitle, showTestCase} from './shown_block.js';
+import {renderStatus, setStatus} from './status.js';
+import {renderSubmissionList} from './submission_list.js';
 
-/* global MrezovnikWorkerSource, MrezovnikExamples, CanvasSize, gridImage, fitView, jumpToFault,
-   zoom, draw, cellAt, FaultMarks, drawLegendMark, Texts, chooseLanguage, LanguageStorageKey,
-   appendBlocks, renderBlockList, showStop, renderRefusedCount, markNamedBlock,
-   markChosenBlock, renderFaults, bindFaultKeys */
+/** Sets the page's state for the tests and for styles: what has come so far. */
+function updateState(viewer) {
+  const run = viewer.run;
+  if (!shownSubmission(run).reportIn) return;
+  if (run.block || run.missingTestCase) document.body.dataset.state = 'shown';
+  else if (run.diagnosisDone) document.body.dataset.state = shownSubmission(run).blocks.length ? 'report' : 'done';
+  else document.body.dataset.state = 'report';
+}
 
-const $ = (id) => document.getElementById(id);
-
-/** Everything the page shows; one object, passed around, not global state of the module. */
+/** The page's state, with its worker started at once, and the run's, empty so far. */
 function createViewer() {
-  const source = new Blob([MrezovnikWorkerSource], {type: 'text/javascript'});
+  const source = new Blob([WorkerSource], {type: 'text/javascript'});
+  const canvas = $('grid');
   const viewer = {
     worker: new Worker(URL.createObjectURL(source)),
-    canvas: $('grid'),
+    canvas,
+    context: canvas.getContext('2d', {willReadFrequently: true}),
     language: 'en',
     texts: Texts.en,
-    // The shown block: {index, record, message, n, d, b, c, cellCodes, inputCells, cells,
-    // faults, selected}, `selected` being the index of the selected fault or -1, and
-    // `cellCodes` the codes of the red, black and white cell characters, from the module.
-    block: null,
-    image: null,      // the block's grid at one pixel a cell
     view: {scale: 1, x: 0, y: 0},
-    started: 0,
-    timings: {},
-    blocks: [],       // the kept blocks' verdicts, in submission order
-    stop: null,       // {check, message, line} when a fault stopped the reading
-    judged: 0,
-    refused: 0,
-    refusedAt: 0,     // the header line of the block that the report names, or 0
-    reportIn: false,
-    diagnosisDone: false,
-    status: {},       // the status line's parts, each [text key, ...arguments]
-    reportLeftOut: 0, // the report's bytes not shown
     hovered: null,
-    counts: null,     // the hovered cell's counts from the worker
-    run: 0,           // the latest evaluation; messages of older ones are dropped
+    markDifferences: false,
+    runs: 0,
+    run: newRun(0, []),
   };
-  viewer.context = viewer.canvas.getContext('2d', {willReadFrequently: true});
+  Object.assign(viewer, {
+    chooseBlock: (s, index) => chooseBlock(viewer, s, index),
+    switchSubmission: (s) => switchSubmission(viewer, s),
+    showTestCase: (testCase) => showTestCase(viewer, viewer.run.current, testCase),
+    updateState: () => updateState(viewer),
+  });
   viewer.worker.onmessage = (event) => onWorkerMessage(viewer, event.data);
   return viewer;
 }
 
-/** A text of the page's language: a fixed one, or one made of `args`. */
-function say(viewer, key, ...args) {
-  const text = viewer.texts[key];
-  return typeof text === 'function' ? text(...args) : text;
-}
-
-/** Shows the status line from its parts: the first view, the evaluation, the diagnosis. */
-function renderStatus(viewer) {
-  const {evaluation, firstView, diagnosis} = viewer.status;
-  $('status').textContent = [firstView, evaluation, diagnosis].filter(Boolean)
-      .map((part) => say(viewer, ...part)).join(', ');
-}
-
-/** Sets parts of the status line and shows it. */
-function setStatus(viewer, parts) {
-  Object.assign(viewer.status, parts);
-  renderStatus(viewer);
-}
-
-/** Sends a pair of files to the worker. */
-function evaluate(viewer, input, submission) {
-  Object.assign(viewer, {started: performance.now(), timings: {}, block: null, image: null,
-                         blocks: [], stop: null, judged: 0, refused: 0, refusedAt: 0,
-                         reportIn: false, diagnosisDone: false, status: {}, reportLeftOut: 0,
-                         counts: null});
+/** Starts a new run: the worker diagnoses and evaluates each submission against the input. */
+function evaluate(viewer, input, submissions) {
+  for (const submission of viewer.run.submissions) URL.revokeObjectURL(submission.reportUrl);
+  viewer.runs += 1;
+  viewer.run = newRun(viewer.runs, submissions.map((file) => file.name));
   for (const id of ['report', 'report-note', 'blocks', 'exit-code', 'block-title',
-                    'block-message', 'cell', 'faults', 'refused-count']) {
+                    'block-message', 'cell', 'faults', 'refused-count', 'differing-cells']) {
     $(id).textContent = '';
   }
-  setStatus(viewer, {evaluation: ['reading', input.name, submission.name]});
+  setStatus(viewer, {evaluation: ['reading', input.name,
+                                  submissions.map((file) => file.name).join(', ')]});
   $('progress').hidden = false;
   $('progress').value = 0;
   document.body.dataset.state = 'working';
   document.body.dataset.diagnosis = 'running';
+  renderSubmissionList(viewer);
+  renderComparison(viewer);
   draw(viewer);
-  viewer.run += 1;
-  viewer.worker.postMessage({type: 'evaluate', run: viewer.run, input, submission});
+  viewer.worker.postMessage({type: 'open', run: viewer.run.number, input, submissions});
 }
 
-/** Handles each message of the worker. */
-function onWorkerMessage(viewer, message) {
-  if (message.run !== viewer.run) return;
-  if (message.type === 'progress') showProgress(viewer, message);
-  else if (message.type === 'report') showReport(viewer, message);
-  else if (message.type === 'blocks') takeBlocks(viewer, message);
-  else if (message.type === 'block') showBlock(viewer, message);
-  else if (message.type === 'counts') showCounts(viewer, message);
-  else if (message.type === 'timings') viewer.timings.worker = message.timings;
-  else if (message.type === 'failed') {
-    setStatus(viewer, {evaluation: ['failed', message.error], firstView: null, diagnosis: null});
-    $('progress').hidden = true;
-    document.body.dataset.state = 'failed';
+/** Shows submission s: its report and blocks, and the shown test case's block in it. */
+function switchSubmission(viewer, s) {
+  const run = viewer.run;
+  if (s < 0 || s >= run.submissions.length || s === run.current) return;
+  const testCase = run.block?.record.testCase ?? run.missingTestCase;
+  run.current = s;
+  if (!run.submissions[s].reportIn) {
+    viewer.worker.postMessage({type: 'report', run: run.number, submission: s});
   }
-}
-
-/** Shows how far the worker has read, judged or evaluated. */
-function showProgress(viewer, {label, loaded, total, judged}) {
-  viewer.timings.progressEvents = (viewer.timings.progressEvents ?? 0) + 1;
-  if (label === 'files') {
-    $('progress').value = total ? loaded / total : 1;
-    setStatus(viewer, {evaluation: ['readingFiles', loaded, total]});
-  } else if (label === 'evaluating') {
-    setStatus(viewer, {evaluation: ['evaluating']});
-  } else {
-    $('progress').value = total ? loaded / total : 1;
-    if (!viewer.reportIn && viewer.status.evaluation?.[0] !== 'evaluating') {
-      setStatus(viewer, {evaluation: null});
-    }
-    setStatus(viewer, {diagnosis: ['judging', judged, loaded, total]});
+  renderReport(viewer);
+  renderBlockList(viewer);
+  renderSubmissionList(viewer);
+  updateState(viewer);
+  if (testCase) {
+    showTestCase(viewer, s, testCase);
+    return;
   }
+  const blocks = run.submissions[s].blocks;
+  const refused = blocks.findIndex((record) => record.faultTotal > 0);
+  if (blocks.length) chooseBlock(viewer, s, Math.max(0, refused));
 }
 
-/** Sets the page's state for the tests and for styles: what has come so far. */
-function updateState(viewer) {
-  if (!viewer.reportIn) return;
-  if (viewer.block) document.body.dataset.state = 'shown';
-  else if (viewer.diagnosisDone) document.body.dataset.state = viewer.blocks.length ? 'report' : 'done';
-  else document.body.dataset.state = 'report';
+/** Resolves once every submission of the run is diagnosed. */
+function diagnosed(run) {
+  return run.diagnosisDone ? Promise.resolve() : new Promise((resolve) => run.waiting.push(resolve));
 }
 
-/** Shows the report as written, and marks the block that it names. */
-function showReport(viewer, message) {
-  viewer.timings.report = performance.now() - viewer.started;
-  viewer.timings.worker = message.timings;
-  viewer.reportIn = true;
-  viewer.refusedAt = message.refusedAt;
-  setStatus(viewer, {evaluation: ['evaluated', viewer.timings.report]});
-  viewer.reportLeftOut = message.reportBytes.length - message.report.length;
-  $('report').textContent = message.report;
-  renderReportNote(viewer);
-  $('exit-code').textContent = String(message.exitCode);
-  const download = $('download');
-  URL.revokeObjectURL(download.href);
-  download.href = URL.createObjectURL(new Blob([message.reportBytes]));
-  markNamedBlock(viewer);
-  updateState(viewer);
+/**
+ * Compares submissions a and b (indices in the order in which they were picked), once both
+ * are diagnosed: lists each test case's answers, and shows a's block of the shown test case.
+ * Resolves to the comparison's rows and summary.
+ */
+async function compare(viewer, a, b) {
+  const run = viewer.run;
+  const count = run.submissions.length;
+  if (![a, b].every((s) => Number.isInteger(s) && s >= 0 && s < count) || a === b) {
+    throw new RangeError('compare needs two different submissions of the ' + count + ' loaded');
+  }
+  await diagnosed(run);
+  if (run !== viewer.run) throw new Error('a newer run replaced the compared one');
+  const started = performance.now();
+  const {rows, summary} = compareAnswers(run.submissions[a].answers, run.submissions[b].answers);
+  run.comparison = {pair: [a, b], rows, summary};
+  run.pairBlocks = {};
+  run.differences = null;
+  const testCase = run.block?.record.testCase || run.missingTestCase ||
+      (rows.length ? rows[0].testCase : 0);
+  renderComparison(viewer);
+  if (run.current !== a) switchSubmission(viewer, a);
+  else if (testCase) showTestCase(viewer, a, testCase);
+  run.timings.compared = performance.now() - started;
+  return {pair: [a, b], rows, summary};
 }
 
-/** Tells how much of the report is not shown, if any. */
-function renderReportNote(viewer) {
-  $('report-note').textContent = viewer.reportLeftOut > 0 ?
-      say(viewer, 'reportGoesOn', viewer.reportLeftOut) : '';
-}
-
-/** Lists newly judged blocks; at the end, the stop and the time of the whole diagnosis. */
-function takeBlocks(viewer, message) {
-  appendBlocks(viewer, message.blocks);
-  viewer.judged = message.judged;
-  viewer.refused = message.refused;
-  renderRefusedCount(viewer);
-  if (!message.done) return;
-  viewer.diagnosisDone = true;
-  viewer.timings.diagnosed = performance.now() - viewer.started;
-  if (message.stop) showStop(viewer, message.stop);
-  $('progress').hidden = true;
-  setStatus(viewer, {diagnosis: ['judged', message.judged, viewer.timings.diagnosed]});
-  document.body.dataset.diagnosis = 'done';
-  updateState(viewer);
-}
-
-/** Asks the worker for the grids and faults of one block. */
-function chooseBlock(viewer, index) {
-  markChosenBlock(index);
-  viewer.worker.postMessage({type: 'block', run: viewer.run, index});
-}
-
-/** Draws a block that the worker sent, lists its faults and selects the first of them. */
-function showBlock(viewer, message) {
-  viewer.timings.blockArrived ??= performance.now() - viewer.started;
-  viewer.block = {...message, selected: message.faults.length ? 0 : -1};
-  viewer.image = gridImage(message);
-  viewer.counts = null;
+/** Ends the comparison: the block list again. */
+function stopComparing(viewer) {
+  const run = viewer.run;
+  run.comparison = null;
+  run.pairBlocks = {};
+  run.differences = null;
+  renderComparison(viewer);
   renderBlockTitle(viewer);
-  $('block-message').textContent = message.message;
-  $('cell').textContent = '';
-  markChosenBlock(message.index);
-  renderFaults(viewer);
-  if (viewer.block.selected >= 0) jumpToFault(viewer); else fitView(viewer);
-  if (viewer.timings.firstView === undefined) {
-    viewer.timings.firstView = performance.now() - viewer.started;
-    setStatus(viewer, {firstView: ['firstView', viewer.timings.firstView]});
-  }
-  updateState(viewer);
-  viewer.worker.postMessage({type: 'drawn', run: viewer.run});
+  if (run.block) markChosenBlock(run.block.index);
+  draw(viewer);
 }
 
-/** The shown block's test case and parameters. */
-function renderBlockTitle(viewer) {
-  const block = viewer.block;
-  $('block-title').textContent = block ?
-      say(viewer, 'blockTitle', block.record.testCase, block.n, block.d, block.b, block.c) : '';
+/** Turns the marks of the cells in which the compared blocks differ on or off. */
+function markDifferences(viewer, on) {
+  viewer.markDifferences = on;
+  $('mark-differences').checked = on;
+  renderLegend(viewer);
+  draw(viewer);
 }
 
-/** The name of a cell character in the page's language. */
-function colourName(viewer, code) {
-  const colours = viewer.texts.colours;
-  const codes = viewer.block.cellCodes;
-  return code === codes.black ? colours.black : code === codes.red ? colours.red :
-      code === codes.white ? colours.white : colours.byte(code);
-}
-
-/** Keeps the counts of the hovered cell that the worker computed, and shows them. */
-function showCounts(viewer, counts) {
-  const hovered = viewer.hovered;
-  if (!viewer.block || !hovered || hovered.row !== counts.row ||
-      hovered.column !== counts.column) {
-    return;
-  }
-  viewer.counts = counts;
-  renderCounts(viewer);
-}
-
-/** Names the hovered cell as the messages do, with its white and black counts against b, c. */
-function renderCounts(viewer) {
-  const block = viewer.block;
-  const counts = viewer.counts;
-  if (!block || !counts) {
-    $('cell').textContent = '';
-    return;
-  }
-  const {row, column, white, black} = counts;
-  const k = row * block.n + column;
-  const blackCode = block.cellCodes.black;
-  const painted = block.cells[k] === blackCode && block.inputCells[k] !== blackCode ?
-      viewer.texts.painted : '';
-  $('cell').textContent = say(viewer, 'cellPlace', column + 1, row + 1) + ': ' +
-      colourName(viewer, block.cells[k]) + painted + '\n' +
-      say(viewer, 'cellCounts', block.d, white, block.b, black, block.c);
-}
-
-/** The canvas point of a pointer event. */
-function canvasPoint(viewer, event) {
-  const box = viewer.canvas.getBoundingClientRect();
-  return [(event.clientX - box.left) * CanvasSize / box.width,
-          (event.clientY - box.top) * CanvasSize / box.height];
-}
-
-/** Wheel zoom, drag to pan, hover for the counts. */
-function bindCanvas(viewer) {
-  const canvas = viewer.canvas;
-  let drag = null;
-  canvas.addEventListener('wheel', (event) => {
-    event.preventDefault();
-    zoom(viewer, event.deltaY < 0 ? 1.25 : 0.8, ...canvasPoint(viewer, event));
-  }, {passive: false});
-  canvas.addEventListener('pointerdown', (event) => {
-    drag = canvasPoint(viewer, event);
-    canvas.setPointerCapture(event.pointerId);
-  });
-  canvas.addEventListener('pointerup', () => { drag = null; });
-  canvas.addEventListener('pointermove', (event) => {
-    const [px, py] = canvasPoint(viewer, event);
-    if (drag && viewer.block) {
-      viewer.view = {...viewer.view, x: viewer.view.x + px - drag[0],
-                     y: viewer.view.y + py - drag[1]};
-      drag = [px, py];
-      draw(viewer);
-    }
-    hover(viewer, cellAt(viewer, px, py));
-  });
-}
-
-/** Asks the worker for the counts of the cell under the pointer. */
-function hover(viewer, cell) {
-  const same = cell && viewer.hovered && cell.row === viewer.hovered.row &&
-      cell.column === viewer.hovered.column;
-  if (same) return;
-  viewer.hovered = cell;
-  viewer.counts = null;
-  if (!cell) {
-    $('cell').textContent = '';
-    return;
-  }
-  viewer.worker.postMessage({type: 'counts', run: viewer.run, row: cell.row, column: cell.column});
-}
-
-/** The input file and the submission among dropped files: the input starts with the task name. */
+/** The input file and the submissions among dropped files: the input starts with the task name. */
 async function sortDropped(files) {
   const heads = await Promise.all(files.map((file) => file.slice(0, 10).text()));
-  const inputIndex = heads.findIndex((head) => /^Mrezovje\r?\n/.test(head));
-  return inputIndex === 1 ? [files[1], files[0]] : [files[0], files[1]];
+  const inputIndex = Math.max(0, heads.findIndex((head) => /^Mrezovje\r?\n/.test(head)));
+  return [files[inputIndex], files.filter((file, k) => k !== inputIndex)];
 }
 
-/** The file pickers, the drop zone, the examples and the zoom buttons. */
+/** The file pickers, the drop zone, the examples, the zoom, comparison and saving buttons. */
 function bindControls(viewer) {
-  const pickers = [$('input-file'), $('submission-file')];
+  const [input, submissions] = [$('input-file'), $('submission-file')];
   const picked = () => {
-    if (pickers[0].files[0] && pickers[1].files[0]) {
-      evaluate(viewer, pickers[0].files[0], pickers[1].files[0]);
+    if (input.files[0] && submissions.files.length) {
+      evaluate(viewer, input.files[0], [...submissions.files]);
     }
   };
-  pickers.forEach((picker) => picker.addEventListener('change', picked));
+  input.addEventListener('change', picked);
+  submissions.addEventListener('change', picked);
   const drop = document.body;
   drop.addEventListener('dragover', (event) => {
     event.preventDefault();
@@ -307,28 +176,54 @@ function bindControls(viewer) {
     event.preventDefault();
     $('drop').classList.remove('over');
     const files = [...event.dataTransfer.files];
-    if (files.length !== 2) {
+    if (files.length < 2) {
       setStatus(viewer, {evaluation: ['dropTwo'], firstView: null, diagnosis: null});
       return;
     }
     evaluate(viewer, ...await sortDropped(files));
   });
-  const example = (submission) => evaluate(viewer,
-      new File([MrezovnikExamples.input], 'input.txt'),
-      new File([MrezovnikExamples[submission]], 'submission-' + submission + '.txt'));
+  const example = (submission) => evaluate(viewer, new File([Examples.input], 'input.txt'),
+      [new File([Examples[submission]], 'submission-' + submission + '.txt')]);
   $('example-accepted').onclick = () => example('accepted');
   $('example-refused').onclick = () => example('rejected');
   $('zoom-in').onclick = () => zoom(viewer, 1.5, CanvasSize / 2, CanvasSize / 2);
   $('zoom-out').onclick = () => zoom(viewer, 1 / 1.5, CanvasSize / 2, CanvasSize / 2);
-  $('zoom-fit').onclick = () => viewer.block && fitView(viewer);
-  $('zoom-refused').onclick = () => viewer.block && jumpToFault(viewer);
+  $('zoom-fit').onclick = () => viewer.run.block && fitView(viewer);
+  $('zoom-refused').onclick = () => viewer.run.block && jumpToFault(viewer);
   $('only-refused').onchange = (event) => {
     $('blocks').classList.toggle('refused-only', event.target.checked);
   };
+  $('compare').onclick = () => window.mrezovnikViewer.compare(Number($('compare-a').value),
+                                                              Number($('compare-b').value));
+  $('stop-comparing').onclick = () => stopComparing(viewer);
+  $('mark-differences').onchange = (event) => markDifferences(viewer, event.target.checked);
+  $('save-png').onclick = () => saveView(viewer);
+}
+
+/** The keys: the faults' (fault_list.js), the submissions', the pair's and the marks'. */
+function bindKeys(viewer) {
+  document.addEventListener('keydown', (event) => {
+    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    if (['INPUT', 'SELECT', 'TEXTAREA'].includes(event.target.tagName)) return;
+    const run = viewer.run;
+    const pair = run.comparison?.pair;
+    if (faultKey(viewer, event)) {
+      // A fault key.
+    } else if (event.key === '[' || event.key === ']') {
+      switchSubmission(viewer, run.current + (event.key === ']' ? 1 : -1));
+    } else if (event.key === 'v' && pair) {
+      switchSubmission(viewer, pair[0] === run.current ? pair[1] : pair[0]);
+    } else if (event.key === 'm') {
+      markDifferences(viewer, !viewer.markDifferences);
+    } else {
+      return;
+    }
+    event.preventDefault();
+  });
 }
 
 /** The legend of the fault marks: each kind's mark as the canvas draws it, and its name. */
-function renderFaultLegend(viewer) {
+function renderLegend(viewer) {
   const legend = $('fault-legend');
   legend.textContent = '';
   for (const kind of Object.keys(FaultMarks)) {
@@ -339,6 +234,7 @@ function renderFaultLegend(viewer) {
     entry.append(mark, viewer.texts.faultKinds[kind]);
     legend.appendChild(entry);
   }
+  $('difference-legend').hidden = !viewer.markDifferences;
 }
 
 /** Speaks one language on the whole page: its fixed texts and everything shown so far. */
@@ -354,10 +250,12 @@ function applyLanguage(viewer, language) {
   $('zoom-in').title = viewer.texts.zoomIn;
   $('zoom-out').title = viewer.texts.zoomOut;
   $('keys').textContent = viewer.texts.keys;
-  renderFaultLegend(viewer);
+  renderLegend(viewer);
   renderStatus(viewer);
-  renderReportNote(viewer);
+  renderReport(viewer);
   renderBlockList(viewer);
+  renderSubmissionList(viewer);
+  renderComparison(viewer);
   renderBlockTitle(viewer);
   renderFaults(viewer);
   renderCounts(viewer);
@@ -386,13 +284,31 @@ function bindLanguage(viewer) {
   };
 }
 
-(() => {
-  const viewer = createViewer();
-  bindLanguage(viewer);
-  bindCanvas(viewer);
-  bindControls(viewer);
-  bindFaultKeys(viewer);
-  draw(viewer);
-  // The browser tests read the view and the timings from here.
-  window.mrezovnikViewer = viewer;
-})();
+/** What the page offers its tests and other scripts: the view, the run, and compare(). */
+function publicView(viewer) {
+  return {
+    get view() { return viewer.view; },
+    get block() { return viewer.run.block; },
+    get blocks() { return shownSubmission(viewer.run).blocks; },
+    get stop() { return shownSubmission(viewer.run).stop; },
+    get timings() { return viewer.run.timings; },
+    get current() { return viewer.run.current; },
+    get submissions() {
+      return viewer.run.submissions.map(({name, judged, refused, acceptedNearPairs, diagnosisDone}) =>
+        ({name, accepted: judged - refused, refused, acceptedNearPairs, diagnosisDone}));
+    },
+    compare: (a, b) => compare(viewer, a, b),
+    stopComparing: () => stopComparing(viewer),
+    show: (s) => switchSubmission(viewer, s),
+    showTestCase: (testCase) => showTestCase(viewer, viewer.run.current, testCase),
+    firstBlockOf: (s, testCase) => firstBlockOf(viewer.run, s, testCase),
+  };
+}
+
+const viewer = createViewer();
+bindLanguage(viewer);
+bindCanvas(viewer);
+bindControls(viewer);
+bindKeys(viewer);
+draw(viewer);
+window.mrezovnikViewer = publicView(viewer);

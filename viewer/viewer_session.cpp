@@ -24,17 +24,43 @@ OpenSubmission::OpenSubmission(const std::string& path, const std::vector<TestCa
                                DiagnosisSink& sink)
     : file(path), diagnosis(reader, testCases, sink, 1, fastestCodePath()) {}
 
-void ViewerSession::start(const std::string& inputPath, const std::string& submissionPath) {
+void ViewerSession::start(const std::string& inputPath, const std::string& submissionPath,
+                          const ViewerSession* sameInput) {
   submissionPath_ = submissionPath;
-  if (readInputForDiagnosis(inputPath, testCases_, summary_)) {
-    submission_ = std::make_unique<OpenSubmission>(submissionPath, testCases_, summary_);
+  if (sameInput != nullptr && sameInput->inputSound_) {
+    testCases_ = sameInput->testCases_;
+    inputSound_ = true;
+  } else {
+    auto read = std::make_shared<std::vector<TestCase>>();
+    inputSound_ = readInputForDiagnosis(inputPath, *read, summary_);
+    testCases_ = std::move(read);
+  }
+  answers_.assign(testCases_->size(), TestCaseAnswers{});
+  if (inputSound_) {
+    submission_ = std::make_unique<OpenSubmission>(submissionPath, *testCases_, summary_);
+  }
+}
+
+void ViewerSession::tally(const BlockSummary& block) {
+  const bool accepted = block.accepted();
+  if (accepted) acceptedNearPairs_ += block.nearPairs;
+  if (block.testCase < 1 || static_cast<std::size_t>(block.testCase) > answers_.size()) return;
+  TestCaseAnswers& tallied = answers_[static_cast<std::size_t>(block.testCase - 1)];
+  if (tallied.blocks++ == 0) {
+    tallied.firstAccepted = accepted;
+    tallied.firstNearPairs = block.nearPairs;
   }
 }
 
 bool ViewerSession::diagnose(int64_t blocks) {
   if (!submission_) return false;
   for (int64_t k = 0; k < blocks; ++k) {
-    if (submission_->diagnosis.step()) continue;
+    const bool more = submission_->diagnosis.step();
+    if (summary_.blockCount() > tallied_) {
+      tally(summary_.last());
+      tallied_ = summary_.blockCount();
+    }
+    if (more) continue;
     if (summary_.stop()) stopLine_ = submission_->reader.lineNo;
     summary_.finish();
     submission_.reset();
@@ -46,5 +72,5 @@ bool ViewerSession::diagnose(int64_t blocks) {
 void ViewerSession::show(std::size_t k) {
   const BlockSummary& kept = summary_.kept().at(k);
   shown_.reset();
-  shown_ = std::make_unique<ShownBlock>(submissionPath_, kept, testCases_.at(kept.testCase - 1));
+  shown_ = std::make_unique<ShownBlock>(submissionPath_, kept, testCases_->at(kept.testCase - 1));
 }

@@ -49,17 +49,33 @@ struct OpenSubmission {
   SubmissionDiagnosis diagnosis;
 };
 
+/// How a submission answered one test case: by how many blocks, and its first block's verdict.
+struct TestCaseAnswers {
+  /// The number of blocks that answer the test case.
+  int64_t blocks = 0;
+  /// Whether the first of them breaks no rule.
+  bool firstAccepted = false;
+  /// The first block's near-pair count.
+  int64_t firstNearPairs = 0;
+};
+
 /// One diagnosed pair of files and the block shown from it.
 class ViewerSession {
  public:
   /// Reads the input file and opens the submission for diagnose(); a fault in the input file
-  /// is the stop, and leaves no blocks.
-  void start(const std::string& inputPath, const std::string& submissionPath);
+  /// is the stop, and leaves no blocks. A session `sameInput` that read the same input file
+  /// without a fault lends its test cases instead, so that several submissions hold them once.
+  void start(const std::string& inputPath, const std::string& submissionPath,
+             const ViewerSession* sameInput = nullptr);
   /// Diagnoses up to `blocks` more blocks; false once the whole diagnosis is over.
   bool diagnose(int64_t blocks);
 
   /// The test cases of the input file (none when it has a fault).
-  const std::vector<TestCase>& testCases() const { return testCases_; }
+  const std::vector<TestCase>& testCases() const { return *testCases_; }
+  /// Per test case, how the blocks judged so far answered it.
+  const std::vector<TestCaseAnswers>& answers() const { return answers_; }
+  /// The near-pair count summed over the accepted blocks judged so far.
+  int64_t acceptedNearPairs() const { return acceptedNearPairs_; }
   /// The diagnosis in a few numbers per block.
   const DiagnosisSummary& summary() const { return summary_; }
   /// The submission's line at which a stop ended the reading; 0 for a stop in the input file.
@@ -67,6 +83,8 @@ class ViewerSession {
 
   /// Reads kept block k again and makes it the shown one.
   void show(std::size_t k);
+  /// Lets the shown block go, so that a session not on the screen keeps no grid.
+  void hide() { shown_.reset(); }
   /// Whether a block is shown.
   bool showing() const { return shown_ != nullptr; }
   /// The shown block; only while showing().
@@ -77,8 +95,18 @@ class ViewerSession {
   const std::string& keptText() const { return text_; }
 
  private:
+  /// Tallies the block that the diagnosis took last.
+  void tally(const BlockSummary& block);
+
   std::string submissionPath_;
-  std::vector<TestCase> testCases_;
+  std::shared_ptr<const std::vector<TestCase>> testCases_ =
+      std::make_shared<const std::vector<TestCase>>();
+  /// Whether the input file was read without a fault.
+  bool inputSound_ = false;
+  std::vector<TestCaseAnswers> answers_;
+  /// The number of blocks tallied.
+  int64_t tallied_ = 0;
+  int64_t acceptedNearPairs_ = 0;
   DiagnosisSummary summary_{ListedBlocks, ListedBlocks};
   /// While the diagnosis goes on.
   std::unique_ptr<OpenSubmission> submission_;

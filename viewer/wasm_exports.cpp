@@ -39,8 +39,8 @@ const TestCase& shownTestCase(const ViewerSession* session) {
 
 extern "C" {
 
-/// A new session with nothing diagnosed; null when out of memory. Each run of the page makes
-/// a module of its own, and the session ends with it.
+/// A new session with nothing diagnosed; null when out of memory. The page's module holds one
+/// session per loaded submission, each until viewerSessionDestroy.
 EMSCRIPTEN_KEEPALIVE ViewerSession* viewerSessionCreate() {
   try {
     return new ViewerSession();
@@ -49,11 +49,16 @@ EMSCRIPTEN_KEEPALIVE ViewerSession* viewerSessionCreate() {
   }
 }
 
-/// Reads the input file and opens the submission for viewerDiagnose; 0 when out of memory.
+/// Ends a session made by viewerSessionCreate.
+EMSCRIPTEN_KEEPALIVE void viewerSessionDestroy(ViewerSession* session) { delete session; }
+
+/// Reads the input file, or takes the test cases of the session `sameInput` (null for none)
+/// that read it, and opens the submission for viewerDiagnose; 0 when out of memory.
 EMSCRIPTEN_KEEPALIVE int32_t viewerStart(ViewerSession* session, const char* inputPath,
-                                         const char* submissionPath) {
+                                         const char* submissionPath,
+                                         const ViewerSession* sameInput) {
   try {
-    session->start(inputPath, submissionPath);
+    session->start(inputPath, submissionPath, sameInput);
     return 1;
   } catch (...) {
     return 0;
@@ -120,30 +125,40 @@ EMSCRIPTEN_KEEPALIVE int32_t viewerBlockCount(const ViewerSession* session) {
   return static_cast<int32_t>(session->summary().kept().size());
 }
 
-/// Kept block k's place in the submission, from 1.
-EMSCRIPTEN_KEEPALIVE double viewerBlockPosition(const ViewerSession* session, int32_t k) {
-  return static_cast<double>(keptBlock(session, k).position);
+/// The number of numbers that viewerBlockRecord writes: the place in the submission (from 1),
+/// the header line, the test case, the near-pair count, and the faults of each kind.
+EMSCRIPTEN_KEEPALIVE int32_t viewerBlockRecordSize() {
+  return static_cast<int32_t>(4 + FaultKindCount);
 }
 
-/// Kept block k's header line.
-EMSCRIPTEN_KEEPALIVE double viewerBlockHeaderLine(const ViewerSession* session, int32_t k) {
-  return static_cast<double>(keptBlock(session, k).headerLine);
+/// Writes kept block k's summary to `out`, as viewerBlockRecordSize describes it.
+EMSCRIPTEN_KEEPALIVE void viewerBlockRecord(const ViewerSession* session, int32_t k, double* out) {
+  const BlockSummary& block = keptBlock(session, k);
+  *out++ = static_cast<double>(block.position);
+  *out++ = static_cast<double>(block.headerLine);
+  *out++ = static_cast<double>(block.testCase);
+  *out++ = static_cast<double>(block.nearPairs);
+  for (const int64_t faults : block.faults) *out++ = static_cast<double>(faults);
 }
 
-/// Kept block k's test case number.
-EMSCRIPTEN_KEEPALIVE int32_t viewerBlockTestCase(const ViewerSession* session, int32_t k) {
-  return keptBlock(session, k).testCase;
+/// The number of test cases of the input file.
+EMSCRIPTEN_KEEPALIVE int32_t viewerTestCaseCount(const ViewerSession* session) {
+  return static_cast<int32_t>(session->testCases().size());
 }
 
-/// Kept block k's near-pair count.
-EMSCRIPTEN_KEEPALIVE double viewerBlockNearPairs(const ViewerSession* session, int32_t k) {
-  return static_cast<double>(keptBlock(session, k).nearPairs);
+/// Writes three numbers per test case to `out`: how many blocks judged so far answer it,
+/// whether the first of them is accepted (1) or not (0), and its near-pair count.
+EMSCRIPTEN_KEEPALIVE void viewerAnswers(const ViewerSession* session, double* out) {
+  for (const TestCaseAnswers& answers : session->answers()) {
+    *out++ = static_cast<double>(answers.blocks);
+    *out++ = answers.firstAccepted ? 1 : 0;
+    *out++ = static_cast<double>(answers.firstNearPairs);
+  }
 }
 
-/// Kept block k's number of faults of one kind (a FaultKind value).
-EMSCRIPTEN_KEEPALIVE double viewerBlockFaults(const ViewerSession* session, int32_t k,
-                                              int32_t kind) {
-  return static_cast<double>(keptBlock(session, k).faults.at(static_cast<std::size_t>(kind)));
+/// The near-pair count summed over the accepted blocks judged so far.
+EMSCRIPTEN_KEEPALIVE double viewerAcceptedNearPairs(const ViewerSession* session) {
+  return static_cast<double>(session->acceptedNearPairs());
 }
 
 /// The check number of the stop; 0 for a failure that is no check, -1 when none stopped.
@@ -185,6 +200,9 @@ EMSCRIPTEN_KEEPALIVE int32_t viewerShowBlock(ViewerSession* session, int32_t k) 
     return 0;
   }
 }
+
+/// Lets the shown block go.
+EMSCRIPTEN_KEEPALIVE void viewerHideBlock(ViewerSession* session) { session->hide(); }
 
 /// Row i of the shown block as submitted: n cell bytes.
 EMSCRIPTEN_KEEPALIVE const char* viewerShownRow(const ViewerSession* session, int32_t i) {

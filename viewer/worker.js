@@ -1,26 +1,23 @@
-// The viewer's Web Worker: reads the two chosen files, diagnoses every block of the
-// submission with the WebAssembly module, runs the evaluator in the same module for the
-// report, and hands the page the blocks' verdicts and the grids and faults of the block that
-// it shows. Both files are read by the judge's own readers in the module (wasm_exports.cpp);
-// the worker reads neither format.
+// The viewer's Web Worker: starts the WebAssembly module as soon as the page opens, mounts the
+// chosen files so that the judge's readers read them a slice at a time, diagnoses every block
+// of each submission, runs the evaluator for each report, and hands the page the blocks'
+// verdicts and the grids and faults of the blocks that it shows. The worker reads neither file
+// format: module_api.js calls the module for everything.
 //
-// Messages from the page:
-//   {type: 'evaluate', run, input: File, submission: File}   a newer run abandons an older one
-//   {type: 'block', index}            the grids and faults of kept block `index`
-//   {type: 'counts', row, column}     the counts of one cell of the shown block (from 0)
-//   {type: 'drawn'}                   the block last posted is on the screen
-// Messages to the page, each with the run that it belongs to: 'progress', 'report',
-// 'blocks' (verdicts as they are judged, then the stop), 'block', 'counts', 'timings',
-// 'failed'.
-'use strict';
+// Messages from the page, each with the run that it belongs to:
+//   {type: 'open', run, input: File, submissions: [File]}  a newer run abandons an older one
+//   {type: 'block', submission, index, keep}  the grids and faults of a kept block of a
+//                                    submission; the submission `keep` keeps its shown block
+//   {type: 'counts', submission, row, column}  the counts of one cell of a shown block
+//   {type: 'report', submission}     the report of a submission, if it has not come yet
+//   {type: 'drawn'}                  the block last posted is on the screen
+// Messages to the page: 'progress', 'report', 'blocks' (verdicts as they are judged, then the
+// stop and the answers per test case), 'block', 'counts', 'timings', 'failed'; all but
+// 'timings' and 'failed' name their submission.
+import {startModule} from './module_api.js';
+import {AheadSlices, SliceBytes} from './file_slices.js';
+import {newWorkerRun} from './worker_run.js';
 
-/* global createMrezovnik */
-
-const InputPath = '/input.txt';
-const SubmissionPath = '/submission.txt';
-const ReportPath = '/report.txt';
-/** The most bytes of a report that the page shows as text. */
-const ReportShown = 1 << 20;
 /** How often, in ms, the diagnosis posts the verdicts judged meanwhile. */
 const PostInterval = 150;
 /** About how long, in ms, the diagnosis runs between two pauses for the page's requests. */
@@ -28,113 +25,12 @@ const SliceMs = 40;
 /** The longest wait, in ms, for the page to draw the first view. */
 const DrawnWaitMs = 1000;
 
-/**
- * What the worker holds between messages: the run, its module and diagnosis (a session in
- * the module's memory), the fault kinds' names and the cell characters' codes, where the
- * evaluator's output goes, the first refused block's index (-1 before one is judged), whether
- * a block was shown, and what to do when the page has drawn one.
- */
-const session = {run: 0, module: null, diagnosis: 0, kindNames: [], cellCodes: null,
-                 print: () => {}, firstRefused: -1, shownOnce: false, onDrawn: () => {}};
-
-/** Thrown where a newer evaluation has replaced the one under way. */
+/** Thrown where a newer run has replaced the one under way. */
 const Superseded = Symbol('superseded');
 
-/** Stops an evaluation that a newer one has replaced. */
-function stillCurrent(run) {
-  if (run !== session.run) throw Superseded;
-}
-
-/**
- * Reads two Files whole, both at once, posting the bytes read so far as they arrive. One
- * FileReader a file gives one buffer without copies, and its progress events as it reads.
- */
-function readBoth(files, run) {
-  const total = files.reduce((sum, file) => sum + file.size, 0);
-  const loaded = files.map(() => 0);
-  return Promise.all(files.map((file, k) => new Promise((resolve, reject) => {
-    const reader = new FileReader();
-    reader.onprogress = (event) => {
-      loaded[k] = event.loaded;
-      postMessage({type: 'progress', run, label: 'files',
-                   loaded: loaded.reduce((sum, bytes) => sum + bytes, 0), total});
-    };
-    reader.onload = () => resolve(new Uint8Array(reader.result));
-    reader.onerror = () => reject(reader.error);
-    reader.readAsArrayBuffer(file);
-  })));
-}
-
-/** Writes a file into the module's memory file system without copying it. */
-function place(FS, path, bytes) {
-  FS.writeFile(path, bytes, {canOwn: true});
-}
-
-/** Each byte as the character of the same code, so that the text shows every byte. */
-function latin1(bytes) {
-  let out = '';
-  for (let k = 0; k < bytes.length; k += 8192) {
-    out += String.fromCharCode.apply(null, bytes.subarray(k, k + 8192));
-  }
-  return out;
-}
-
-/** The text of `length` bytes at `address` of the module's memory, one character a byte. */
-function textAt(module, address, length) {
-  return latin1(module.HEAPU8.subarray(address, address + length));
-}
-
-/** The text that a module function returned, with its length from viewerTextLength. */
-function keptText(module, address) {
-  return textAt(module, address, module._viewerTextLength(session.diagnosis));
-}
-
-/** A NUL-terminated copy of an ASCII path in the module's memory; freed by the caller. */
-function pathIn(module, path) {
-  const address = module._malloc(path.length + 1);
-  for (let k = 0; k < path.length; ++k) module.HEAPU8[address + k] = path.charCodeAt(k);
-  module.HEAPU8[address + path.length] = 0;
-  return address;
-}
-
-/** The codes of the cell characters, as the module spells them. */
-function cellCodes(module) {
-  const [red, black, white] = module.HEAPU8.subarray(module._viewerCellCharacters()).slice(0, 3);
-  return {red, black, white};
-}
-
-/** The names of the fault kinds, indexed by kind, as the diagnosis writes them. */
-function faultKindNames(module) {
-  const names = [];
-  for (let kind = 0; kind < module._viewerFaultKindCount(); ++kind) {
-    const address = module._viewerFaultKindName(kind);
-    names.push(textAt(module, address, module.HEAPU8.indexOf(0, address) - address));
-  }
-  return names;
-}
-
-/** Kept block k's verdict as the page lists it. */
-function blockRecord(module, k) {
-  const diagnosis = session.diagnosis;
-  const faults = {};
-  let total = 0;
-  session.kindNames.forEach((name, kind) => {
-    faults[name] = module._viewerBlockFaults(diagnosis, k, kind);
-    total += faults[name];
-  });
-  return {index: k, position: module._viewerBlockPosition(diagnosis, k),
-          headerLine: module._viewerBlockHeaderLine(diagnosis, k),
-          testCase: module._viewerBlockTestCase(diagnosis, k),
-          nearPairs: module._viewerBlockNearPairs(diagnosis, k), faults, faultTotal: total};
-}
-
-/** The stop that ended the reading, or null. */
-function stopRecord(module) {
-  const diagnosis = session.diagnosis;
-  const check = module._viewerStopCheck(diagnosis);
-  if (check < 0) return null;
-  const message = keptText(module, module._viewerStopMessage(diagnosis));
-  return {check, message, line: module._viewerStopLine(diagnosis)};
+/** Stops a run that a newer one has replaced. */
+function stillCurrent(worker, run) {
+  if (run !== worker.run.run) throw Superseded;
 }
 
 /** A pause in which the worker answers the page's messages, without a timer's delay. */
@@ -150,187 +46,189 @@ function pause() {
  * Waits until the page has drawn the block just posted, or DrawnWaitMs at most: the
  * evaluator holds the worker for a while, and the page draws sooner without it on the cores.
  */
-function drawn() {
+function drawn(worker) {
   return new Promise((resolve) => {
     const timer = setTimeout(resolve, DrawnWaitMs);
-    session.onDrawn = () => {
+    worker.run.onDrawn = () => {
       clearTimeout(timer);
       resolve();
     };
   });
 }
 
-/** Runs the evaluator on the two placed files and posts its report. */
-function runEvaluator(module, run, timings) {
-  postMessage({type: 'progress', run, label: 'evaluating', loaded: 0, total: 0});
+/** Runs the evaluator on the input and submission s, unless it ran, and posts its report. */
+function evaluate(worker, s) {
+  const {api, run} = worker;
+  if (run.evaluated[s] || !run.sessions[s]) return;
+  run.evaluated[s] = true;
+  postMessage({type: 'progress', run: run.run, submission: s, label: 'evaluating'});
   const stdout = [];
-  session.print = (line) => stdout.push(line);
-  const exitCode = module.callMain(['eval', InputPath, SubmissionPath, ReportPath]);
-  timings.evaluated = performance.now() - timings.started;
-  const reportBytes = module.FS.analyzePath(ReportPath).exists ?
-      module.FS.readFile(ReportPath) : new Uint8Array(0);
-  // A report may quote a line of any length; the page shows its start and offers it whole.
-  const report = latin1(reportBytes.subarray(0, ReportShown));
-  const reportPath = pathIn(module, ReportPath);
-  const refusedAt = module._viewerRefusedHeaderLine(reportPath);
-  module._free(reportPath);
-  postMessage({type: 'report', run, exitCode, report, reportBytes, stdout: stdout.join('\n'),
-               refusedAt, timings}, [reportBytes.buffer]);
+  worker.print = (line) => stdout.push(line);
+  const result = api.evaluate(run.paths.input, run.paths.submissions[s]);
+  run.timings.evaluated ??= performance.now() - run.timings.started;
+  postMessage({type: 'report', run: run.run, submission: s, ...result, stdout: stdout.join('\n'),
+               timings: run.timings}, [result.reportBytes.buffer]);
 }
 
 /**
- * Diagnoses every block a slice of about SliceMs at a time, pausing between slices for the
- * page's requests, and posts the verdicts as they come. The first view is the first refused
- * block, else, once all are judged, the first block; the evaluator runs right after it, so
- * that its report follows the first view.
+ * Diagnoses submission s a slice of about SliceMs at a time, pausing between slices for the
+ * page's requests, and posts the verdicts as they come. The first submission's first view is
+ * its first refused block, else, once all are judged, its first block; its evaluator runs
+ * once a block is refused (or, when it is alone, once all are judged), so that its report
+ * follows the first view. The other reports wait until every submission is diagnosed, or the
+ * page asks.
  */
-async function diagnoseThenEvaluate(module, run, submissionSize, timings) {
-  const diagnosis = session.diagnosis;
+async function diagnose(worker, s) {
+  const {api, run} = worker;
+  const sameInput = run.sessions.find((session) => session) ?? 0;
+  if (s > 0) await api.readAhead(run.submissions[s], 0, AheadSlices * SliceBytes);
+  stillCurrent(worker, run.run);
+  const session = api.startSession(run.paths.input, run.paths.submissions[s], sameInput);
+  run.sessions[s] = session;
+  run.timings.inputRead ??= performance.now() - run.timings.started;
+  run.timings.readMsAtInput ??= worker.api.readStats.ms - run.readBefore.ms;
   const pending = [];
   let lastPost = performance.now();
-  let evaluated = false;
   let blocksASlice = 1;
+  let firstRefused = -1;
   const postBlocks = (done) => {
-    postMessage({type: 'blocks', run, blocks: pending.splice(0), done,
-                 judged: module._viewerBlocksJudged(diagnosis),
-                 refused: module._viewerBlocksRefused(diagnosis),
-                 stop: done ? stopRecord(module) : null, timings});
+    postMessage({type: 'blocks', run: run.run, submission: s, blocks: pending.splice(0), done,
+                 ...api.progress(session), stop: done ? api.stop(session) : null,
+                 answers: done ? api.answers(session) : null});
     lastPost = performance.now();
   };
   for (let kept = 0, more = true; more;) {
     const sliceStart = performance.now();
-    const status = module._viewerDiagnose(diagnosis, blocksASlice);
-    if (status < 0) throw new Error('out of memory in the diagnosis');
-    more = status === 1;
+    more = api.diagnose(session, blocksASlice);
     const elapsed = performance.now() - sliceStart;
     if (elapsed < SliceMs / 2) blocksASlice *= 2;
     else if (elapsed > SliceMs * 2) blocksASlice = Math.max(1, blocksASlice >> 1);
-    for (const count = module._viewerBlockCount(diagnosis); kept < count; ++kept) {
-      const record = blockRecord(module, kept);
+    for (const {kept: count} = api.progress(session); kept < count; ++kept) {
+      const record = api.blockRecord(session, kept);
       pending.push(record);
-      if (record.faultTotal > 0 && session.firstRefused < 0) session.firstRefused = kept;
+      if (record.faultTotal > 0 && firstRefused < 0) firstRefused = kept;
     }
-    const firstView = !session.shownOnce && (session.firstRefused >= 0 || (!more && kept > 0));
+    const firstView = s === 0 && !run.shownOnce && (firstRefused >= 0 || (!more && kept > 0));
     if (firstView || !more || performance.now() - lastPost >= PostInterval) postBlocks(!more);
     if (firstView) {
-      timings.firstBlock = performance.now() - timings.started;
-      if (showBlock(Math.max(0, session.firstRefused))) await drawn();
-      stillCurrent(run);
+      run.timings.firstBlock = performance.now() - run.timings.started;
+      if (showBlock(worker, s, Math.max(0, firstRefused), -1)) await drawn(worker);
+      stillCurrent(worker, run.run);
     }
-    if (!evaluated && (session.firstRefused >= 0 || !more)) {
-      runEvaluator(module, run, timings);
-      evaluated = true;
-    }
+    const alone = run.submissions.length === 1;
+    if (s === 0 && (firstRefused >= 0 || (!more && alone))) evaluate(worker, s);
     if (!more) break;
-    postMessage({type: 'progress', run, label: 'judging',
-                 judged: module._viewerBlocksJudged(diagnosis),
-                 loaded: module._viewerLastRowsOffset(diagnosis), total: submissionSize});
+    const {judged, offset} = api.progress(session);
+    postMessage({type: 'progress', run: run.run, submission: s, label: 'judging', judged,
+                 loaded: offset, total: run.sizes[s]});
     await pause();
-    stillCurrent(run);
+    stillCurrent(worker, run.run);
   }
-  timings.diagnosed = performance.now() - timings.started;
-  timings.wasmBytes = module.HEAPU8.length;
-  postMessage({type: 'timings', run, timings});
 }
 
-/** Reads the two files, then diagnoses them and runs the evaluator, posting what they find. */
-async function evaluate(inputFile, submissionFile, run) {
-  Object.assign(session, {run, module: null, diagnosis: 0, firstRefused: -1, shownOnce: false});
-  const total = inputFile.size + submissionFile.size;
-  const timings = {started: performance.now()};
-  const starting = createMrezovnik({print: (line) => session.print(line),
-                                    printErr: (line) => session.print(line)});
-  const [input, submission] = await readBoth([inputFile, submissionFile], run);
-  stillCurrent(run);
-  timings.read = performance.now() - timings.started;
-  postMessage({type: 'progress', run, label: 'judging', judged: 0, loaded: 0,
-               total: submission.length});
-  const module = await starting;
-  stillCurrent(run);
-  place(module.FS, InputPath, input);
-  place(module.FS, SubmissionPath, submission);
-  timings.module = performance.now() - timings.started;
-  session.module = module;
-  session.kindNames = faultKindNames(module);
-  session.cellCodes = cellCodes(module);
-  session.diagnosis = module._viewerSessionCreate();
-  const inputPath = pathIn(module, InputPath);
-  const submissionPath = pathIn(module, SubmissionPath);
-  const started = session.diagnosis && module._viewerStart(session.diagnosis, inputPath,
-                                                           submissionPath);
-  module._free(inputPath);
-  module._free(submissionPath);
-  if (!started) throw new Error('out of memory in the diagnosis');
-  timings.inputRead = performance.now() - timings.started;
-  await diagnoseThenEvaluate(module, run, submission.length, timings);
+/** Ends the run under way: its sessions, and the files mounted for it. */
+function endRun(worker) {
+  const {api, run} = worker;
+  for (const session of run.sessions) if (session) api.endSession(session);
+  if (run.dir) api.unmount(run.dir, [run.input, ...run.submissions]);
+}
+
+/** Opens a run: mounts its files, then diagnoses and evaluates each submission in turn. */
+async function open(worker, {run: number, input, submissions}) {
+  // The module started when the page opened; it is usually ready by now.
+  worker.api ??= await worker.starting;
+  endRun(worker);
+  const run = newWorkerRun(number, input, submissions);
+  worker.run = run;
+  run.timings.module = performance.now() - run.timings.started;
+  run.readBefore = {...worker.api.readStats};
+  run.dir = '/run' + number;
+  worker.api.mount(run.dir, [{name: 'input', data: input},
+                             ...submissions.map((file, s) => ({name: 'submission' + s, data: file}))]);
+  run.paths = {input: run.dir + '/input',
+               submissions: submissions.map((file, s) => run.dir + '/submission' + s)};
+  postMessage({type: 'progress', run: number, submission: 0, label: 'judging', judged: 0,
+               loaded: 0, total: run.sizes[0] ?? 0});
+  // The input is read whole before its first test case is judged, the submission block by
+  // block: the reader's worker reads the whole input, then the submission's start while the
+  // input is checked, and the rest of the submission while its blocks are judged.
+  await worker.api.readAhead(input, 0, input.size);
+  stillCurrent(worker, number);
+  if (submissions.length) worker.api.readAhead(submissions[0], 0, AheadSlices * SliceBytes);
+  run.timings.inputReadAhead = performance.now() - run.timings.started;
+  for (let s = 0; s < submissions.length; ++s) {
+    await diagnose(worker, s);
+    stillCurrent(worker, number);
+  }
+  run.timings.diagnosed = performance.now() - run.timings.started;
+  for (let s = 0; s < submissions.length; ++s) {
+    await pause();
+    stillCurrent(worker, number);
+    evaluate(worker, s);
+  }
+  run.timings.wasmBytes = worker.api.memoryBytes();
+  run.timings.slicesRead = worker.api.readStats.slices - run.readBefore.slices;
+  run.timings.bytesRead = worker.api.readStats.bytes - run.readBefore.bytes;
+  postMessage({type: 'timings', run: number, timings: run.timings});
 }
 
 /**
- * Posts the grids and faults of kept block `index`, read again by the judge's code; false
- * when that failed.
+ * Posts the grids and faults of kept block `index` of submission s, read again by the judge's
+ * code; every other submission but `keep` lets its shown block go. False when that failed.
  */
-function showBlock(index) {
-  const module = session.module;
-  const diagnosis = session.diagnosis;
-  if (!module._viewerShowBlock(diagnosis, index)) {
-    postMessage({type: 'failed', run: session.run, error: 'block ' + index + ' cannot be read'});
+function showBlock(worker, s, index, keep) {
+  const {api, run} = worker;
+  const session = run.sessions[s];
+  if (!session) return false;
+  run.sessions.forEach((other, k) => {
+    if (other && k !== s && k !== keep) api.hideBlock(other);
+  });
+  const block = api.showBlock(session, index);
+  if (!block) {
+    postMessage({type: 'failed', run: run.run, error: 'block ' + index + ' cannot be read'});
     return false;
   }
-  session.shownOnce = true;
-  const record = blockRecord(module, index);
-  const testCase = record.testCase - 1;
-  const n = module._viewerTestCaseN(diagnosis, testCase);
-  const address = module._malloc(n * n);
-  module._viewerTestCaseCells(diagnosis, testCase, address);
-  const inputCells = module.HEAPU8.slice(address, address + n * n);
-  module._free(address);
-  const cells = new Uint8Array(n * n);
-  for (let i = 0; i < n; ++i) {
-    const row = module._viewerShownRow(diagnosis, i);
-    cells.set(module.HEAPU8.subarray(row, row + n), i * n);
-  }
-  const faults = [];
-  for (let f = 0, count = module._viewerShownFaultCount(diagnosis); f < count; ++f) {
-    faults.push({row: module._viewerShownFaultRow(diagnosis, f),
-                 column: module._viewerShownFaultColumn(diagnosis, f),
-                 kind: session.kindNames[module._viewerShownFaultKind(diagnosis, f)],
-                 message: keptText(module, module._viewerShownFaultMessage(diagnosis, f))});
-  }
-  postMessage({type: 'block', run: session.run, index, record,
-               message: keptText(module, module._viewerShownMessage(diagnosis)),
-               n, d: module._viewerTestCaseD(diagnosis, testCase),
-               b: module._viewerTestCaseB(diagnosis, testCase),
-               c: module._viewerTestCaseC(diagnosis, testCase),
-               cellCodes: session.cellCodes, inputCells, cells, faults},
-              [inputCells.buffer, cells.buffer]);
+  run.shownOnce = true;
+  postMessage({type: 'block', run: run.run, submission: s, ...block},
+              [block.inputCells.buffer, block.cells.buffer]);
   return true;
 }
 
-/** Posts the white and black counts of one cell of the shown block. */
-function showCounts(row, column) {
-  const module = session.module;
-  if (!session.diagnosis) return;
-  const white = module._viewerWhiteCount(session.diagnosis, row, column);
-  const black = module._viewerBlackCount(session.diagnosis, row, column);
-  if (white >= 0) postMessage({type: 'counts', run: session.run, row, column, white, black});
+/** Posts the white and black counts of one cell of submission s's shown block. */
+function showCounts(worker, s, row, column) {
+  const session = worker.run.sessions[s];
+  const counts = session && worker.api.counts(session, row, column);
+  if (counts) postMessage({type: 'counts', run: worker.run.run, submission: s, row, column, ...counts});
 }
 
-onmessage = async (event) => {
-  const message = event.data;
+/** Handles each message of the page. */
+async function onMessage(worker, message) {
   try {
-    if (message.type === 'evaluate') {
-      await evaluate(message.input, message.submission, message.run);
-    } else if (message.run !== session.run) {
-      // A request about an evaluation that a newer one replaced.
+    if (message.type === 'open') {
+      await open(worker, message);
+    } else if (message.run !== worker.run.run) {
+      // A request about a run that a newer one replaced.
     } else if (message.type === 'block') {
-      showBlock(message.index);
+      showBlock(worker, message.submission, message.index, message.keep);
+    } else if (message.type === 'report') {
+      evaluate(worker, message.submission);
     } else if (message.type === 'counts') {
-      showCounts(message.row, message.column);
+      showCounts(worker, message.submission, message.row, message.column);
     } else if (message.type === 'drawn') {
-      session.onDrawn();
+      worker.run.onDrawn();
     }
   } catch (error) {
     if (error === Superseded) return;
-    postMessage({type: 'failed', run: session.run, error: String(error && error.stack || error)});
+    postMessage({type: 'failed', run: worker.run.run, error: String(error && error.stack || error)});
   }
-};
+}
+
+/** The worker: the module, started at once, and the run under way. */
+function createWorker() {
+  const worker = {api: null, run: newWorkerRun(0, null, []), print: () => {}};
+  worker.starting = startModule((line) => worker.print(line));
+  return worker;
+}
+
+const worker = createWorker();
+onmessage = (event) => onMessage(worker, event.data);
