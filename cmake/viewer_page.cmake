@@ -1,8 +1,9 @@
 # The browser viewer in the packages: the one-file page that the wasm build makes
 # (viewer/index.html), installed as share/mrezovnik/viewer.html. A packaging build
 # (MREZOVNIK_VIEWER, as in the dist preset) makes it with emscripten in a build folder of its
-# own, wasm/; where emscripten, node or npm (which installs the page's bundler) is missing, the packages are made without it, and the
-# configure step says so, unless MREZOVNIK_REQUIRE_VIEWER asks for it (as CI does). A build
+# own, wasm/; where emscripten, node or npm (which installs the page's bundler) is missing,
+# the packages are made without it, and the configure step says so, unless
+# MREZOVNIK_REQUIRE_VIEWER asks for it (as CI does). A build
 # that packs a page made elsewhere (the Windows .zip) is given it in MREZOVNIK_VIEWER_PAGE.
 option(MREZOVNIK_VIEWER "Build the browser viewer with emscripten and put it into the packages" OFF)
 option(MREZOVNIK_REQUIRE_VIEWER "Stop when the viewer cannot be built for the packages" OFF)
