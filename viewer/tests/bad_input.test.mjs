@@ -2,8 +2,8 @@
 import {test} from 'node:test';
 import {writeFileSync} from 'node:fs';
 import {join} from 'node:path';
-import {ShownReportBytes, check, checkNoErrors, finished, nativeRun, openViewer, pick, root, sha256,
-        workDir} from './helpers.mjs';
+import {ShownReportBytes, check, finished, nativeRun, pick, root, sha256,
+        workDir, withViewer} from './helpers.mjs';
 
 /** Files that are not a valid task: the same report as native, and the page does not hang. */
 async function testBadInput(t, tab) {
@@ -36,11 +36,7 @@ async function testBadInput(t, tab) {
 }
 
 test('bad input: the native reports, short lists, whole downloads', async (t) => {
-  const viewer = await openViewer();
-  try {
+  await withViewer(t, async (viewer) => {
     await testBadInput(t, viewer.tab);
-    await checkNoErrors(t, viewer.errors);
-  } finally {
-    await viewer.close();
-  }
+  });
 });

@@ -4,8 +4,8 @@ import {test} from 'node:test';
 import {execFileSync} from 'node:child_process';
 import {readFileSync, writeFileSync} from 'node:fs';
 import {join} from 'node:path';
-import {check, checkNoErrors, finished, genCases, nativeDiagnosis, openViewer, pageDiagnosis, pick,
-        verdictDifference, workDir} from './helpers.mjs';
+import {check, finished, genCases, nativeDiagnosis, pageDiagnosis, pick,
+        verdictDifference, workDir, withViewer} from './helpers.mjs';
 
 /**
  * A submission of refused blocks, then accepted ones, then a row too short: every block
@@ -58,11 +58,7 @@ async function testEveryBlockJudged(t, tab) {
 }
 
 test('every block judged, as the native diagnosis judges it', async (t) => {
-  const viewer = await openViewer();
-  try {
+  await withViewer(t, async (viewer) => {
     await testEveryBlockJudged(t, viewer.tab);
-    await checkNoErrors(t, viewer.errors);
-  } finally {
-    await viewer.close();
-  }
+  });
 });

@@ -2,7 +2,7 @@
 // server: the reports equal the native program's.
 import {test} from 'node:test';
 import {join} from 'node:path';
-import {check, checkNoErrors, finished, nativeRun, openViewer, root, serveStatic} from './helpers.mjs';
+import {check, finished, nativeRun, root, serveStatic, withViewer} from './helpers.mjs';
 
 /** The bundled examples, through the page's example buttons. */
 async function testExamples(t, tab) {
@@ -31,12 +31,8 @@ async function testServed(t, browser) {
 }
 
 test('the examples give the native reports, from disk and served over http', async (t) => {
-  const viewer = await openViewer();
-  try {
+  await withViewer(t, async (viewer) => {
     await testExamples(t, viewer.tab);
     await testServed(t, viewer.browser);
-    await checkNoErrors(t, viewer.errors);
-  } finally {
-    await viewer.close();
-  }
+  });
 });

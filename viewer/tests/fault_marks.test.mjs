@@ -1,8 +1,8 @@
 // The fault marks on the canvas, one shape per kind, and the fault list with its keys.
 import {test} from 'node:test';
 import {join} from 'node:path';
-import {EveryKind, MarkColours, check, checkNoErrors, colourMask, finished, nativeDiagnosis,
-        openViewer, outlineShare, pick} from './helpers.mjs';
+import {EveryKind, MarkColours, check, colourMask, finished, nativeDiagnosis,
+        outlineShare, pick, withViewer} from './helpers.mjs';
 
 /**
  * The case that breaks every rule: one mark per fault kind on its cell, told apart by shape;
@@ -67,11 +67,7 @@ async function testFaultMarksAndList(t, tab) {
 }
 
 test('fault marks and the fault list', async (t) => {
-  const viewer = await openViewer();
-  try {
+  await withViewer(t, async (viewer) => {
     await testFaultMarksAndList(t, viewer.tab);
-    await checkNoErrors(t, viewer.errors);
-  } finally {
-    await viewer.close();
-  }
+  });
 });

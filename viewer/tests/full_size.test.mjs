@@ -5,9 +5,9 @@ import {test} from 'node:test';
 import {execFileSync} from 'node:child_process';
 import {readFileSync} from 'node:fs';
 import {join} from 'node:path';
-import {FirstViewLimitMs, browserMemory, check, checkNoErrors, finished, genCases, loadavg,
-        nativeDiagnosis, openViewer, outlineShare, pageDiagnosis, pick, sha256, verdictDifference,
-        workDir} from './helpers.mjs';
+import {FirstViewLimitMs, browserMemory, check, finished, genCases, loadavg,
+        nativeDiagnosis, outlineShare, pageDiagnosis, pick, sha256, verdictDifference,
+        workDir, withViewer} from './helpers.mjs';
 
 /** From the whole grid, the wheel zooms in to single cells, and a drag pans. */
 async function testZoom(t, tab, box) {
@@ -147,12 +147,8 @@ async function testFullSizeRefuseAll(t, tab) {
 }
 
 test('full-size cases', async (t) => {
-  const viewer = await openViewer();
-  try {
+  await withViewer(t, async (viewer) => {
     await testFullSize(t, viewer.tab, viewer.profile);
     await testFullSizeRefuseAll(t, viewer.tab);
-    await checkNoErrors(t, viewer.errors);
-  } finally {
-    await viewer.close();
-  }
+  });
 });

@@ -65,6 +65,17 @@ export async function openViewer() {
           }};
 }
 
+/** Runs `body` on a freshly opened viewer, then checks that the page raised no error. */
+export async function withViewer(t, body) {
+  const viewer = await openViewer();
+  try {
+    await body(viewer);
+    await checkNoErrors(t, viewer.errors);
+  } finally {
+    await viewer.close();
+  }
+}
+
 /** The page errors of a tab, as they come. */
 export function watchErrors(tab) {
   const errors = [];
