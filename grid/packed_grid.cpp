@@ -150,3 +150,15 @@ char PackedGrid::cell(int32_t i, int32_t j) const {
   position += static_cast<uint64_t>(std::popcount(words[w] & below));
   return (colourBitsAt(colours_.get(), position) & 1) != 0 ? RedCell : BlackCell;
 }
+
+void PackedGrid::rowCells(int32_t i, char* out) const {
+  const uint64_t* words = nonWhiteWords(i);
+  uint64_t position = rowStarts_[i];
+  for (int32_t j = 0; j < n_; ++j) {
+    if (((words[j / WordCells] >> (j % WordCells)) & 1) == 0) {
+      out[j] = WhiteCell;
+    } else {
+      out[j] = (colourBitsAt(colours_.get(), position++) & 1) != 0 ? RedCell : BlackCell;
+    }
+  }
+}

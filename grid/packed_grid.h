@@ -43,6 +43,8 @@ class PackedGrid {
   uint32_t firstColourOfRow(int32_t i) const { return rowStarts_[i]; }
   /// The character of the cell in row i, column j.
   char cell(int32_t i, int32_t j) const;
+  /// Writes the n cell characters of row i to `out`, as cell() gives them, in one pass.
+  void rowCells(int32_t i, char* out) const;
   /// Whether the grid packed held cell characters alone, no other byte.
   bool onlyCellCharacters() const { return onlyCellCharacters_; }
 
