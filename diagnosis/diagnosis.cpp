@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "judge/cell_fault.h"
-#include "readers/input_file.h"
 #include "textio/assertion.h"
 #include "textio/text_file.h"
 
@@ -34,9 +33,31 @@ BlockDiagnosis diagnoseBlock(const SubmittedGrid& block, std::size_t limit, Code
           diagnoseGrid(*block.testCase, block.rows, limit, path)};
 }
 
+InputDiagnosis::InputDiagnosis(const std::string& inputPath, std::vector<TestCase>& testCases,
+                               DiagnosisSink& sink)
+    : sink_(sink) {
+  stopOnFailure(sink_, [&] { reader_ = std::make_unique<InputFileReader>(inputPath, testCases); });
+}
+
+bool InputDiagnosis::step() {
+  if (!reader_) return false;
+  bool read = false;
+  if (!stopOnFailure(sink_, [&] { read = reader_->readNext(); })) {
+    reader_.reset();
+    return false;
+  }
+  if (read) return true;
+  sound_ = true;
+  reader_.reset();
+  return false;
+}
+
 bool readInputForDiagnosis(const std::string& inputPath, std::vector<TestCase>& testCases,
                            DiagnosisSink& sink) {
-  return stopOnFailure(sink, [&] { readInputFile(inputPath, testCases); });
+  InputDiagnosis input(inputPath, testCases, sink);
+  while (input.step()) {
+  }
+  return input.sound();
 }
 
 SubmissionDiagnosis::SubmissionDiagnosis(LineReader& reader, const std::vector<TestCase>& testCases,

@@ -2,12 +2,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "codepath/code_path.h"
 #include "grid/test_case.h"
 #include "judge/grid_diagnosis.h"
+#include "readers/input_file.h"
 #include "readers/submission.h"
 #include "textio/line_reader.h"
 
@@ -57,6 +59,29 @@ class DiagnosisSink {
 
 /// The faults that a block keeps unless a caller asks for another number.
 inline constexpr std::size_t DefaultListedFaults = 1000;
+
+/// The input file read for a diagnosis one test case at a time, so that a caller may pause
+/// between test cases (the viewer reads the file meanwhile); a fault is handed to the sink as
+/// the stop.
+class InputDiagnosis {
+ public:
+  /// Opens the input file and reads its first lines; `testCases` and `sink` are the caller's
+  /// and must outlive this object.
+  InputDiagnosis(const std::string& inputPath, std::vector<TestCase>& testCases,
+                 DiagnosisSink& sink);
+
+  /// Reads the next test case; false once the file has been read, or a fault has ended the
+  /// reading and its stop was handed on.
+  bool step();
+  /// Whether the file was read to its end without a fault.
+  bool sound() const { return sound_; }
+
+ private:
+  DiagnosisSink& sink_;
+  /// While the file is being read.
+  std::unique_ptr<InputFileReader> reader_;
+  bool sound_ = false;
+};
 
 /// Reads the input file into `testCases`; false, after handing `sink` the stop, when it
 /// has a fault.

@@ -27,6 +27,9 @@ function faultItem(viewer, fault, f) {
 export function renderFaults(viewer) {
   const list = $('faults');
   list.textContent = '';
+  // A new list starts at its top, where its first fault is in sight without a scroll. Set
+  // while the list is empty, so that no layout of the new items is forced.
+  list.scrollTop = 0;
   const block = viewer.run.block;
   if (!block) return;
   const texts = viewer.texts;
@@ -41,8 +44,6 @@ export function renderFaults(viewer) {
     fragment.appendChild(note);
   }
   list.appendChild(fragment);
-  // A new list starts at its top, where its first fault is in sight without a scroll.
-  list.scrollTop = 0;
   markSelectedFault(viewer, block.selected > 0);
 }
 

@@ -26,16 +26,22 @@ export function sliceReader(background = readInBackground) {
   const reader = new FileReaderSync();
   /** Per file, its slices read ahead by index: a Uint8Array once read, a promise till then. */
   const ahead = new Map();
+  /** Per file, the slices that a reader got, which are never asked for again, and the
+   * furthest position that a reader read. */
+  const got = new Map();
   const stats = {slices: 0, bytes: 0, ms: 0, ahead: 0};
   /** The slice that a reader got last, and its file. */
   let recent = null;
   const slicesOf = (blob) => ahead.get(blob) ?? ahead.set(blob, new Map()).get(blob);
+  const gotOf = (blob) => got.get(blob) ?? got.set(blob, {indices: new Set(), position: 0}).get(blob);
 
   /** Asks the browser for slice `index` of a file, unless it was asked for. */
   function askFor(blob, index) {
     const slices = slicesOf(blob);
     const start = index * SliceBytes;
-    if (start >= blob.size || slices.has(index)) return slices.get(index);
+    if (start >= blob.size || slices.has(index) || gotOf(blob).indices.has(index)) {
+      return slices.get(index);
+    }
     const pending = background(blob, start, Math.min(blob.size, start + SliceBytes)).then((bytes) => {
       if (slices.get(index) === pending) slices.set(index, bytes);
       stats.ahead += 1;
@@ -51,6 +57,7 @@ export function sliceReader(background = readInBackground) {
     const bytes = slices.get(index);
     if (!(bytes instanceof Uint8Array)) return null;
     slices.delete(index);
+    gotOf(blob).indices.add(index);
     for (let next = index + 1; next <= index + AheadSlices; ++next) askFor(blob, next);
     return {start: index * SliceBytes, bytes};
   }
@@ -61,6 +68,9 @@ export function sliceReader(background = readInBackground) {
     const end = Math.min(blob.size, Math.max(start + SliceBytes, position + length));
     const started = performance.now();
     const bytes = new Uint8Array(reader.readAsArrayBuffer(blob.slice(start, end)));
+    for (let index = start / SliceBytes; index * SliceBytes < end; ++index) {
+      gotOf(blob).indices.add(index);
+    }
     stats.ms += performance.now() - started;
     stats.slices += 1;
     stats.bytes += bytes.length;
@@ -83,6 +93,7 @@ export function sliceReader(background = readInBackground) {
           takeAhead(blob, position) ?? readNow(blob, position, length);
         recent = {blob, slice};
       }
+      gotOf(blob).position = Math.max(gotOf(blob).position, position);
       const from = position - slice.start;
       const count = Math.min(length, slice.bytes.length - from);
       buffer.set(slice.bytes.subarray(from, from + count), offset);
@@ -96,9 +107,19 @@ export function sliceReader(background = readInBackground) {
       for (let index = first; index <= last; ++index) pending.push(askFor(blob, index));
       return Promise.all(pending);
     },
+    /**
+     * Resolves once the `bytes` of a file after the furthest position read are at hand, read
+     * ahead or kept by a reader, so that a reader that goes on does not read them again.
+     */
+    ready(blob, bytes) {
+      return this.readAhead(blob, gotOf(blob).position, bytes);
+    },
+    /** The furthest position of a file that a reader read. */
+    position: (blob) => gotOf(blob).position,
     /** Lets go of every slice read ahead of a file. */
     forget(blob) {
       ahead.delete(blob);
+      got.delete(blob);
       if (recent?.blob === blob) recent = null;
     },
   };

@@ -123,8 +123,8 @@ export const Texts = {
       tooManyBlack: 'preveč črnih polj v okolici',
     },
     reading: (input, submission) => 'berem ' + input + ' in ' + submission,
-    readingFiles: (loaded, total) => 'branje datotek: ' + slMegabytes(loaded) + ' od ' +
-        slMegabytes(total) + ' MB',
+    checkingInput: (loaded, total) => 'preverjanje vhodne datoteke: ' + slMegabytes(loaded) +
+        ' od ' + slMegabytes(total) + ' MB',
     evaluating: 'ocenjujem',
     evaluated: (milliseconds) => 'ocenjeno v ' + slSeconds(milliseconds) + ' s',
     firstView: (milliseconds) => 'prvi prikaz po ' + slSeconds(milliseconds) + ' s',
@@ -224,7 +224,7 @@ export const Texts = {
       tooManyBlack: 'too many black cells around',
     },
     reading: (input, submission) => 'reading ' + input + ' and ' + submission,
-    readingFiles: (loaded, total) => 'reading the files: ' + megabytes(loaded) + ' of ' +
+    checkingInput: (loaded, total) => 'checking the input file: ' + megabytes(loaded) + ' of ' +
         megabytes(total) + ' MB',
     evaluating: 'evaluating',
     evaluated: (milliseconds) => 'evaluated in ' + seconds(milliseconds) + ' s',

@@ -93,6 +93,10 @@ export async function startModule(print) {
     readStats: slices.stats,
     /** Reads `bytes` of a chosen file from `from` on ahead; resolves once they came. */
     readAhead: (file, from, bytes) => slices.readAhead(file, from, bytes),
+    /** Resolves once the next `bytes` of a chosen file, after where it was read, are at hand. */
+    ready: (file, bytes) => slices.ready(file, bytes),
+    /** How far the readers have read a chosen file, in bytes. */
+    readTo: (file) => slices.position(file),
     /** The bytes of wasm memory. */
     memoryBytes: () => module.HEAPU8.length,
 
@@ -130,12 +134,17 @@ export async function startModule(print) {
     endSession(session) {
       module._viewerSessionDestroy(session);
     },
-    /** Diagnoses up to `blocks` more blocks: true while blocks remain. */
-    diagnose(session, blocks) {
-      const status = module._viewerDiagnose(session, blocks);
+    /**
+     * Takes up to `steps` more steps of the diagnosis, each a test case of the input file
+     * while it is read, then a block: true while steps remain.
+     */
+    diagnose(session, steps) {
+      const status = module._viewerDiagnose(session, steps);
       if (status < 0) throw new Error('out of memory in the diagnosis');
       return status === 1;
     },
+    /** Whether a session is still reading its input file. */
+    readingInput: (session) => module._viewerReadingInput(session) === 1,
     /** The counts of the diagnosis so far. */
     progress(session) {
       return {judged: module._viewerBlocksJudged(session),

@@ -20,7 +20,8 @@ function showProgress(viewer, {submission, label, loaded, total, judged}) {
   if (!run.submissions[0].reportIn && run.status.evaluation?.[0] !== 'evaluating') {
     setStatus(viewer, {evaluation: null});
   }
-  setStatus(viewer, {diagnosis: ['judging', judged, loaded, total]});
+  setStatus(viewer, {diagnosis: label === 'checkingInput' ? ['checkingInput', loaded, total] :
+    ['judging', judged, loaded, total]});
 }
 
 /** Shows the shown submission's report as written, and marks the block that it names. */

@@ -15,8 +15,12 @@ SubmittedGrid reread(const std::string& submissionPath, const BlockSummary& summ
 ShownBlock::ShownBlock(const std::string& submissionPath, const BlockSummary& summary,
                        const TestCase& testCase)
     : block(reread(submissionPath, summary, testCase)),
-      diagnosis(diagnoseBlock(block, ShownFaults, fastestCodePath())),
-      counts(block.rows, testCase.d) {}
+      diagnosis(diagnoseBlock(block, ShownFaults, fastestCodePath())) {}
+
+const NeighbourhoodCounts& ShownBlock::counts() {
+  if (!counts_) counts_.emplace(block.rows, block.testCase->d);
+  return *counts_;
+}
 
 // The whole diagnosis keeps one fault a block: the page lists counts, and reads a shown block
 // again for its faults.
@@ -30,14 +34,18 @@ void ViewerSession::start(const std::string& inputPath, const std::string& submi
   if (sameInput != nullptr && sameInput->inputSound_) {
     testCases_ = sameInput->testCases_;
     inputSound_ = true;
-  } else {
-    auto read = std::make_shared<std::vector<TestCase>>();
-    inputSound_ = readInputForDiagnosis(inputPath, *read, summary_);
-    testCases_ = std::move(read);
+    openSubmission();
+    return;
   }
+  auto read = std::make_shared<std::vector<TestCase>>();
+  input_ = std::make_unique<InputDiagnosis>(inputPath, *read, summary_);
+  testCases_ = std::move(read);
+}
+
+void ViewerSession::openSubmission() {
   answers_.assign(testCases_->size(), TestCaseAnswers{});
   if (inputSound_) {
-    submission_ = std::make_unique<OpenSubmission>(submissionPath, *testCases_, summary_);
+    submission_ = std::make_unique<OpenSubmission>(submissionPath_, *testCases_, summary_);
   }
 }
 
@@ -52,9 +60,16 @@ void ViewerSession::tally(const BlockSummary& block) {
   }
 }
 
-bool ViewerSession::diagnose(int64_t blocks) {
-  if (!submission_) return false;
-  for (int64_t k = 0; k < blocks; ++k) {
+bool ViewerSession::diagnose(int64_t steps) {
+  for (int64_t k = 0; k < steps; ++k) {
+    if (input_) {
+      if (input_->step()) continue;
+      inputSound_ = input_->sound();
+      input_.reset();
+      openSubmission();
+      continue;
+    }
+    if (!submission_) return false;
     const bool more = submission_->diagnosis.step();
     if (summary_.blockCount() > tallied_) {
       tally(summary_.last());
@@ -66,7 +81,7 @@ bool ViewerSession::diagnose(int64_t blocks) {
     submission_.reset();
     return false;
   }
-  return true;
+  return input_ != nullptr || submission_ != nullptr;
 }
 
 void ViewerSession::show(std::size_t k) {

@@ -27,15 +27,22 @@ inline constexpr std::size_t ListedBlocks = 10000;
 inline constexpr std::size_t ShownFaults = 1000;
 
 /// One block read again: its rows, every fault of it, and its neighbourhood counts.
-struct ShownBlock {
+class ShownBlock {
+ public:
   /// Reads the block that `summary` describes from the submission, and diagnoses it.
   ShownBlock(const std::string& submissionPath, const BlockSummary& summary,
              const TestCase& testCase);
 
+  /// The neighbourhood counts of every cell, made when first asked for, so that showing the
+  /// block does not wait for them.
+  const NeighbourhoodCounts& counts();
+
   SubmittedGrid block;
   BlockDiagnosis diagnosis;
+
+ private:
   /// Refers to block.rows, so the object is never moved.
-  NeighbourhoodCounts counts;
+  std::optional<NeighbourhoodCounts> counts_;
 };
 
 /// The submission being diagnosed: its file, reader and place in the diagnosis.
@@ -62,13 +69,17 @@ struct TestCaseAnswers {
 /// One diagnosed pair of files and the block shown from it.
 class ViewerSession {
  public:
-  /// Reads the input file and opens the submission for diagnose(); a fault in the input file
-  /// is the stop, and leaves no blocks. A session `sameInput` that read the same input file
-  /// without a fault lends its test cases instead, so that several submissions hold them once.
+  /// Opens the input file for diagnose(), which reads it, then the submission; a fault in the
+  /// input file is the stop, and leaves no blocks. A session `sameInput` that read the same
+  /// input file without a fault lends its test cases instead, so that several submissions
+  /// hold them once, and the submission is opened at once.
   void start(const std::string& inputPath, const std::string& submissionPath,
              const ViewerSession* sameInput = nullptr);
-  /// Diagnoses up to `blocks` more blocks; false once the whole diagnosis is over.
-  bool diagnose(int64_t blocks);
+  /// Takes up to `steps` more steps, each one test case of the input file while it is read,
+  /// then one block; false once the whole diagnosis is over.
+  bool diagnose(int64_t steps);
+  /// Whether the input file is still being read.
+  bool readingInput() const { return input_ != nullptr; }
 
   /// The test cases of the input file (none when it has a fault).
   const std::vector<TestCase>& testCases() const { return *testCases_; }
@@ -89,6 +100,7 @@ class ViewerSession {
   bool showing() const { return shown_ != nullptr; }
   /// The shown block; only while showing().
   const ShownBlock& shown() const { return *shown_; }
+  ShownBlock& shown() { return *shown_; }
   /// Keeps a text for the page to read until the next one is kept.
   const std::string& keep(std::string text) { return text_ = std::move(text); }
   /// The text kept last.
@@ -97,10 +109,14 @@ class ViewerSession {
  private:
   /// Tallies the block that the diagnosis took last.
   void tally(const BlockSummary& block);
+  /// Once the input file has been read: opens the submission, if the input has no fault.
+  void openSubmission();
 
   std::string submissionPath_;
   std::shared_ptr<const std::vector<TestCase>> testCases_ =
       std::make_shared<const std::vector<TestCase>>();
+  /// While the input file is being read.
+  std::unique_ptr<InputDiagnosis> input_;
   /// Whether the input file was read without a fault.
   bool inputSound_ = false;
   std::vector<TestCaseAnswers> answers_;

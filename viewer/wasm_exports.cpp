@@ -52,8 +52,8 @@ EMSCRIPTEN_KEEPALIVE ViewerSession* viewerSessionCreate() {
 /// Ends a session made by viewerSessionCreate.
 EMSCRIPTEN_KEEPALIVE void viewerSessionDestroy(ViewerSession* session) { delete session; }
 
-/// Reads the input file, or takes the test cases of the session `sameInput` (null for none)
-/// that read it, and opens the submission for viewerDiagnose; 0 when out of memory.
+/// Opens the input file for viewerDiagnose, or takes the test cases of the session
+/// `sameInput` (null for none) that read it and opens the submission; 0 when out of memory.
 EMSCRIPTEN_KEEPALIVE int32_t viewerStart(ViewerSession* session, const char* inputPath,
                                          const char* submissionPath,
                                          const ViewerSession* sameInput) {
@@ -65,14 +65,19 @@ EMSCRIPTEN_KEEPALIVE int32_t viewerStart(ViewerSession* session, const char* inp
   }
 }
 
-/// Diagnoses up to `blocks` more blocks: 1 while blocks remain, 0 once the diagnosis is over,
-/// -1 when out of memory.
-EMSCRIPTEN_KEEPALIVE int32_t viewerDiagnose(ViewerSession* session, int32_t blocks) {
+/// Takes up to `steps` more steps, each a test case of the input file while it is read, then
+/// a block: 1 while steps remain, 0 once the diagnosis is over, -1 when out of memory.
+EMSCRIPTEN_KEEPALIVE int32_t viewerDiagnose(ViewerSession* session, int32_t steps) {
   try {
-    return session->diagnose(blocks) ? 1 : 0;
+    return session->diagnose(steps) ? 1 : 0;
   } catch (...) {
     return -1;
   }
+}
+
+/// 1 while the input file is being read, else 0.
+EMSCRIPTEN_KEEPALIVE int32_t viewerReadingInput(const ViewerSession* session) {
+  return session->readingInput() ? 1 : 0;
 }
 
 /// Test case k's n (k from 0).
@@ -100,9 +105,7 @@ EMSCRIPTEN_KEEPALIVE void viewerTestCaseCells(const ViewerSession* session, int3
                                               char* cells) {
   const PackedGrid& grid = session->testCases().at(k).grid;
   const int32_t n = grid.size();
-  for (int32_t i = 0; i < n; ++i) {
-    for (int32_t j = 0; j < n; ++j) *cells++ = grid.cell(i, j);
-  }
+  for (int32_t i = 0; i < n; ++i) grid.rowCells(i, cells + static_cast<std::ptrdiff_t>(i) * n);
 }
 
 /// The number of blocks judged.
@@ -259,15 +262,23 @@ EMSCRIPTEN_KEEPALIVE int32_t viewerTextLength(const ViewerSession* session) {
 }
 
 /// The white count of the shown block's cell in row i, column j (both from 0); -1 when no
-/// block is shown.
-EMSCRIPTEN_KEEPALIVE int32_t viewerWhiteCount(const ViewerSession* session, int32_t i, int32_t j) {
-  return session->showing() ? session->shown().counts.whiteCount(i, j) : -1;
+/// block is shown, or no memory is left for the counts.
+EMSCRIPTEN_KEEPALIVE int32_t viewerWhiteCount(ViewerSession* session, int32_t i, int32_t j) {
+  try {
+    return session->showing() ? session->shown().counts().whiteCount(i, j) : -1;
+  } catch (...) {
+    return -1;
+  }
 }
 
-/// The black count of the shown block's cell in row i, column j (both from 0); -1 when no
-/// block is shown.
-EMSCRIPTEN_KEEPALIVE int32_t viewerBlackCount(const ViewerSession* session, int32_t i, int32_t j) {
-  return session->showing() ? session->shown().counts.blackCount(i, j) : -1;
+/// The black count of the shown block's cell in row i, column j (both from 0); -1 as for the
+/// white count.
+EMSCRIPTEN_KEEPALIVE int32_t viewerBlackCount(ViewerSession* session, int32_t i, int32_t j) {
+  try {
+    return session->showing() ? session->shown().counts().blackCount(i, j) : -1;
+  } catch (...) {
+    return -1;
+  }
 }
 
 }  // extern "C"

@@ -22,6 +22,11 @@ import {newWorkerRun} from './worker_run.js';
 const PostInterval = 150;
 /** About how long, in ms, the diagnosis runs between two pauses for the page's requests. */
 const SliceMs = 40;
+/** The bytes that one step of the diagnosis may read: a test case or a block of the largest
+ * grid, 1000 rows of 1001 bytes, with its lines before. */
+const StepBytes = 1 << 20;
+/** The bytes that the judge's readers ask for at a time, ahead of the line that they read. */
+const ReadAheadBytes = 128 << 10;
 /** The longest wait, in ms, for the page to draw the first view. */
 const DrawnWaitMs = 1000;
 
@@ -85,8 +90,6 @@ async function diagnose(worker, s) {
   stillCurrent(worker, run.run);
   const session = api.startSession(run.paths.input, run.paths.submissions[s], sameInput);
   run.sessions[s] = session;
-  run.timings.inputRead ??= performance.now() - run.timings.started;
-  run.timings.readMsAtInput ??= worker.api.readStats.ms - run.readBefore.ms;
   const pending = [];
   let lastPost = performance.now();
   let blocksASlice = 1;
@@ -98,9 +101,20 @@ async function diagnose(worker, s) {
     lastPost = performance.now();
   };
   for (let kept = 0, more = true; more;) {
+    // The bytes that the next steps read are awaited here, read ahead on the reader's worker,
+    // so that the steps do not read them again.
+    const reading = api.readingInput(session);
+    await api.ready(reading ? run.input : run.submissions[s],
+                    Math.min(blocksASlice, AheadSlices) * StepBytes + ReadAheadBytes);
+    stillCurrent(worker, run.run);
     const sliceStart = performance.now();
     more = api.diagnose(session, blocksASlice);
     const elapsed = performance.now() - sliceStart;
+    if (reading && !api.readingInput(session)) {
+      run.timings.inputRead ??= performance.now() - run.timings.started;
+      run.timings.readMsAtInput ??= api.readStats.ms - run.readBefore.ms;
+      run.timings.slicesAtInput ??= api.readStats.slices - run.readBefore.slices;
+    }
     if (elapsed < SliceMs / 2) blocksASlice *= 2;
     else if (elapsed > SliceMs * 2) blocksASlice = Math.max(1, blocksASlice >> 1);
     for (const {kept: count} = api.progress(session); kept < count; ++kept) {
@@ -119,8 +133,11 @@ async function diagnose(worker, s) {
     if (s === 0 && (firstRefused >= 0 || (!more && alone))) evaluate(worker, s);
     if (!more) break;
     const {judged, offset} = api.progress(session);
-    postMessage({type: 'progress', run: run.run, submission: s, label: 'judging', judged,
-                 loaded: offset, total: run.sizes[s]});
+    postMessage(api.readingInput(session) ?
+      {type: 'progress', run: run.run, submission: s, label: 'checkingInput',
+       loaded: api.readTo(run.input), total: run.input.size} :
+      {type: 'progress', run: run.run, submission: s, label: 'judging', judged, loaded: offset,
+       total: run.sizes[s]});
     await pause();
     stillCurrent(worker, run.run);
   }
@@ -147,15 +164,15 @@ async function open(worker, {run: number, input, submissions}) {
                              ...submissions.map((file, s) => ({name: 'submission' + s, data: file}))]);
   run.paths = {input: run.dir + '/input',
                submissions: submissions.map((file, s) => run.dir + '/submission' + s)};
-  postMessage({type: 'progress', run: number, submission: 0, label: 'judging', judged: 0,
-               loaded: 0, total: run.sizes[0] ?? 0});
-  // The input is read whole before its first test case is judged, the submission block by
-  // block: the reader's worker reads the whole input, then the submission's start while the
-  // input is checked, and the rest of the submission while its blocks are judged.
-  await worker.api.readAhead(input, 0, input.size);
+  postMessage({type: 'progress', run: number, submission: 0, label: 'checkingInput', loaded: 0,
+               total: input.size});
+  // Both files are read a few slices ahead of their readers on the reader's worker, while the
+  // worker checks the input test case by test case, then judges the blocks: the input's
+  // first slices now, with the submission's first, so that its first block need not wait.
+  worker.api.readAhead(input, 0, AheadSlices * SliceBytes);
+  if (submissions.length) worker.api.readAhead(submissions[0], 0, SliceBytes);
+  await worker.api.ready(input, ReadAheadBytes);
   stillCurrent(worker, number);
-  if (submissions.length) worker.api.readAhead(submissions[0], 0, AheadSlices * SliceBytes);
-  run.timings.inputReadAhead = performance.now() - run.timings.started;
   for (let s = 0; s < submissions.length; ++s) {
     await diagnose(worker, s);
     stillCurrent(worker, number);
@@ -168,6 +185,7 @@ async function open(worker, {run: number, input, submissions}) {
   }
   run.timings.wasmBytes = worker.api.memoryBytes();
   run.timings.slicesRead = worker.api.readStats.slices - run.readBefore.slices;
+  run.timings.slicesReadAhead = worker.api.readStats.ahead - run.readBefore.ahead;
   run.timings.bytesRead = worker.api.readStats.bytes - run.readBefore.bytes;
   postMessage({type: 'timings', run: number, timings: run.timings});
 }
