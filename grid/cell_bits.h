@@ -17,6 +17,9 @@
 #if MREZOVNIK_AVX2_PATH
 #include <immintrin.h>
 #endif
+#if defined(__wasm_simd128__)
+#include <wasm_simd128.h>
+#endif
 
 namespace cell_bits {
 
@@ -66,13 +69,23 @@ MREZOVNIK_PATH_INLINE void storeLittleEndian(uint64_t word, uint8_t* bytes) {
 }
 
 /// Bit `bit` of each of 64 bytes, as a mask: each eight bytes' bits are gathered into the top
-/// byte of one product.
+/// byte of one product; with WebAssembly's vectors, each sixteen bytes' bits are shifted to
+/// the top of their bytes and gathered by one bitmask.
 MREZOVNIK_PATH_INLINE uint64_t gatherBit(const char* cells, int bit) {
   uint64_t mask = 0;
+#if defined(__wasm_simd128__)
+  for (int part = 0; part < 4; ++part) {
+    const v128_t bytes = wasm_v128_load(cells + std::ptrdiff_t{16} * part);
+    const auto bits = static_cast<uint16_t>(
+        wasm_i8x16_bitmask(wasm_i8x16_shl(bytes, static_cast<uint32_t>(7 - bit))));
+    mask |= uint64_t{bits} << (16 * part);
+  }
+#else
   for (int group = 0; group < 8; ++group) {
     const uint64_t bytes = littleEndianWord(cells + std::ptrdiff_t{8} * group);
     mask |= ((((bytes >> bit) & 0x0101010101010101) * 0x0102040810204080) >> 56) << (8 * group);
   }
+#endif
   return mask;
 }
 

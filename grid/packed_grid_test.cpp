@@ -32,7 +32,10 @@ Rows randomRows(int32_t n, double red, double black, std::mt19937& random) {
 testing::AssertionResult holds(const PackedGrid& packed, const Rows& rows) {
   const auto n = static_cast<int32_t>(rows.size());
   if (packed.size() != n) return testing::AssertionFailure() << "size " << packed.size();
+  std::string row(static_cast<std::size_t>(n), '?');
   for (int32_t i = 0; i < n; ++i) {
+    packed.rowCells(i, row.data());
+    if (row != rows[i]) return testing::AssertionFailure() << "row " << i << ": " << row;
     for (int32_t j = 0; j < n; ++j) {
       if (packed.cell(i, j) != rows[i][j]) {
         return testing::AssertionFailure()

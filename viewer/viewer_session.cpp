@@ -67,7 +67,9 @@ bool ViewerSession::diagnose(int64_t steps) {
       inputSound_ = input_->sound();
       input_.reset();
       openSubmission();
-      continue;
+      // The input's end ends the call, so that the caller may judge the first blocks one at
+      // a time.
+      return submission_ != nullptr;
     }
     if (!submission_) return false;
     const bool more = submission_->diagnosis.step();

@@ -76,7 +76,8 @@ class ViewerSession {
   void start(const std::string& inputPath, const std::string& submissionPath,
              const ViewerSession* sameInput = nullptr);
   /// Takes up to `steps` more steps, each one test case of the input file while it is read,
-  /// then one block; false once the whole diagnosis is over.
+  /// then one block; the input file's end also ends the call. False once the whole diagnosis
+  /// is over.
   bool diagnose(int64_t steps);
   /// Whether the input file is still being read.
   bool readingInput() const { return input_ != nullptr; }

@@ -39,7 +39,13 @@ Outcome run(const std::string& input, bool oneStepACall) {
       more = session.diagnose(1);
     }
   } else {
-    EXPECT_FALSE(session.diagnose(1000));
+    // The input's end ends the first call.
+    const bool more = session.diagnose(1000);
+    EXPECT_FALSE(session.readingInput());
+    EXPECT_EQ(session.summary().blockCount(), 0);
+    if (more) {
+      EXPECT_FALSE(session.diagnose(1000));
+    }
   }
   EXPECT_FALSE(session.readingInput());
   outcome.blocks = session.summary().blockCount();

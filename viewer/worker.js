@@ -110,13 +110,15 @@ async function diagnose(worker, s) {
     const sliceStart = performance.now();
     more = api.diagnose(session, blocksASlice);
     const elapsed = performance.now() - sliceStart;
+    if (elapsed < SliceMs / 2) blocksASlice *= 2;
+    else if (elapsed > SliceMs * 2) blocksASlice = Math.max(1, blocksASlice >> 1);
     if (reading && !api.readingInput(session)) {
+      // The blocks take steps of their own size, and the first is judged alone.
+      blocksASlice = 1;
       run.timings.inputRead ??= performance.now() - run.timings.started;
       run.timings.readMsAtInput ??= api.readStats.ms - run.readBefore.ms;
       run.timings.slicesAtInput ??= api.readStats.slices - run.readBefore.slices;
     }
-    if (elapsed < SliceMs / 2) blocksASlice *= 2;
-    else if (elapsed > SliceMs * 2) blocksASlice = Math.max(1, blocksASlice >> 1);
     for (const {kept: count} = api.progress(session); kept < count; ++kept) {
       const record = api.blockRecord(session, kept);
       pending.push(record);
