@@ -28,22 +28,22 @@ MREZOVNIK_PATH_INLINE void scanColumns(const char* row, View view, int32_t end, 
                                        int32_t last, const SweepShape& shape, RowTotals& totals) {
   const int32_t b = shape.b;
   const int32_t c = shape.c;
-  // The faults are counted rather than or-ed together: a sum is a reduction that every
-  // compiler vectorises.
-  uint32_t whiteFaults = 0;
-  uint32_t blackFaults = 0;
+  // The fault masks are summed, not or-ed: one compiler turns an or of masks into a select
+  // that it does not vectorise. A sum of at most 1000 masks of all ones is never 0.
+  uint32_t whiteFault = 0;
+  uint32_t blackFault = 0;
   uint32_t blackCountSum = 0;
   for (int32_t j = first; j < last; ++j) {
     const int32_t windowEnd = WindowEndFixed ? end : end + j;
-    const auto isBlack = static_cast<uint32_t>(row[j] == BlackCell);
+    const int32_t isBlack = -static_cast<int32_t>(row[j] == BlackCell);
     const int32_t whites = view.whites(windowEnd, j);
     const int32_t blacks = view.blacks(windowEnd, j) - 1;
-    whiteFaults += isBlack & static_cast<uint32_t>(whites < b);
-    blackFaults += isBlack & static_cast<uint32_t>(blacks > c);
-    blackCountSum += (0 - isBlack) & static_cast<uint32_t>(blacks);
+    whiteFault += static_cast<uint32_t>(isBlack & -static_cast<int32_t>(whites < b));
+    blackFault += static_cast<uint32_t>(isBlack & -static_cast<int32_t>(blacks > c));
+    blackCountSum += static_cast<uint32_t>(isBlack & blacks);
   }
-  totals.whiteFault |= whiteFaults != 0;
-  totals.blackFault |= blackFaults != 0;
+  totals.whiteFault |= whiteFault != 0;
+  totals.blackFault |= blackFault != 0;
   totals.blackCountSum += blackCountSum;
 }
 
