@@ -10,6 +10,7 @@
 #include "codepath/code_path.h"
 #include "grid/cells.h"
 #include "judge/sweep_counts.h"
+#include "textio/find_byte.h"
 
 namespace sweep_kernels {
 
@@ -62,7 +63,7 @@ MREZOVNIK_PATH_INLINE RowTotals scanRow(const char* row, View view, const SweepS
 
 /// Whether a row holds a black cell; a row without one needs no scan.
 MREZOVNIK_PATH_INLINE bool hasBlack(const char* row, int32_t n) {
-  return std::memchr(row, BlackCell, static_cast<std::size_t>(n)) != nullptr;
+  return findByte(row, BlackCell, static_cast<std::size_t>(n)) != nullptr;
 }
 
 }  // namespace sweep_kernels

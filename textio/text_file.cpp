@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstring>
 
+#include "textio/find_byte.h"
+
 TextFile::TextFile(const std::string& path, std::size_t chunkSize)
     : file_(std::fopen(path.c_str(), "rb")),
       chunkSize_(std::max<std::size_t>(chunkSize, 2)),
@@ -38,8 +40,8 @@ TextFile::Piece TextFile::nextPiece() {
   for (;;) {
     const char* start = buffer_.get() + begin_;
     const std::size_t available = end_ - begin_;
-    if (const void* lineFeed = std::memchr(start, '\n', available)) {
-      std::size_t length = static_cast<const char*>(lineFeed) - start;
+    if (const char* lineFeed = findByte(start, '\n', available)) {
+      std::size_t length = lineFeed - start;
       begin_ += length + 1;
       if (length > 0 && start[length - 1] == '\r') --length;
       return {std::string_view(start, length), true};

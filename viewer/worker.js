@@ -169,12 +169,12 @@ async function open(worker, {run: number, input, submissions}) {
   postMessage({type: 'progress', run: number, submission: 0, label: 'checkingInput', loaded: 0,
                total: input.size});
   // Both files are read a few slices ahead of their readers on the reader's worker, while the
-  // worker checks the input test case by test case, then judges the blocks: the input's
-  // first slices now, with the submission's first, so that its first block need not wait.
-  worker.api.readAhead(input, 0, AheadSlices * SliceBytes);
-  if (submissions.length) worker.api.readAhead(submissions[0], 0, SliceBytes);
+  // worker checks the input test case by test case, then judges the blocks. The input's first
+  // slice is read alone, which is quickest; then the submission's first, so that its first
+  // block need not wait. Each slice that a reader takes asks for the next few.
   await worker.api.ready(input, ReadAheadBytes);
   stillCurrent(worker, number);
+  if (submissions.length) worker.api.readAhead(submissions[0], 0, SliceBytes);
   for (let s = 0; s < submissions.length; ++s) {
     await diagnose(worker, s);
     stillCurrent(worker, number);
