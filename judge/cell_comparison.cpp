@@ -141,6 +141,22 @@ int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t 
   }
 #endif
   static_cast<void>(path);
+  if constexpr (cell_bits::ByteMasksAreVectors) {
+    // Where the byte masks are vectors, a word's comparison is quicker than decoding the row.
+    const cell_bits::ByteTables& tables = cell_bits::byteTables();
+    for (int32_t i = first; i < input.size(); ++i) {
+      uint64_t position = input.firstColourOfRow(i);
+      uint64_t refused = 0;
+      for (int32_t w = 0; w < input.wordsPerRow(); ++w) {
+        const WordComparison word =
+            compareWordPortable(input, i, w, position, candidate.rowData(i), tables);
+        refused |= word.refused;
+        position += static_cast<uint64_t>(cell_bits::countBits(word.nonWhite));
+      }
+      if (refused != 0) return i;
+    }
+    return input.size();
+  }
   const int32_t padded = paddedRowLength(input.size());
   std::vector<uint8_t> codes(static_cast<std::size_t>(padded));
   const cell_bits::ByteTables& tables = cell_bits::byteTables();
