@@ -100,6 +100,10 @@ export async function startModule(print) {
     /** The bytes of wasm memory. */
     memoryBytes: () => module.HEAPU8.length,
 
+    /** Writes a file of the module's own memory (the warm-up's made-up files). */
+    writeFile: (path, bytes) => FS.writeFile(path, bytes),
+    /** Removes a file that writeFile wrote. */
+    removeFile: (path) => FS.unlink(path),
     /** Mounts Files at `/dir/name` for each {name, data}, read in slices as the readers ask. */
     mount(dir, blobs) {
       FS.mkdir(dir);

@@ -17,6 +17,7 @@
 import {startModule} from './module_api.js';
 import {AheadSlices, SliceBytes} from './file_slices.js';
 import {newWorkerRun} from './worker_run.js';
+import {warmUp} from './warm_up.js';
 
 /** How often, in ms, the diagnosis posts the verdicts judged meanwhile. */
 const PostInterval = 150;
@@ -160,6 +161,8 @@ async function open(worker, {run: number, input, submissions}) {
   const run = newWorkerRun(number, input, submissions);
   worker.run = run;
   run.timings.module = performance.now() - run.timings.started;
+  // How long the warm-up took, or null where files came before it had ended.
+  run.timings.warmUpMs = worker.warmUpMs;
   run.readBefore = {...worker.api.readStats};
   run.dir = '/run' + number;
   worker.api.mount(run.dir, [{name: 'input', data: input},
@@ -243,10 +246,15 @@ async function onMessage(worker, message) {
   }
 }
 
-/** The worker: the module, started at once, and the run under way. */
+/** The worker: the module, started at once and warmed until files come, and the run under way. */
 function createWorker() {
-  const worker = {api: null, run: newWorkerRun(0, null, []), print: () => {}};
+  const worker = {api: null, run: newWorkerRun(0, null, []), print: () => {}, warmUpMs: null};
   worker.starting = startModule((line) => worker.print(line));
+  worker.starting.then(async (api) => {
+    const started = performance.now();
+    await warmUp(api, pause, () => worker.run.run === 0);
+    if (worker.run.run === 0) worker.warmUpMs = performance.now() - started;
+  }).catch((error) => console.error('The warm-up failed: ' + String(error && error.stack || error)));
   return worker;
 }
 

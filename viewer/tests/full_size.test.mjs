@@ -62,6 +62,8 @@ async function loadFullSize(t, tab, variant) {
   console.log('     in the worker (ms from the start): ' + JSON.stringify(shown.timings.worker));
   await check(t, shown.timings.firstView < FirstViewLimitMs, what + ': first view within 3 s');
   await check(t, shown.timings.progressEvents > 1, what + ': progress shown while reading and judging');
+  await check(t, typeof shown.timings.worker.warmUpMs === 'number',
+              what + ': the module was warmed up while the page waited for the files');
   return {shown, input, submission, expected};
 }
 
