@@ -36,8 +36,8 @@ struct Simd128Sums {
   }
 
   /// The sums of words [k, n) of a row, after the vectors' running total.
-  MREZOVNIK_PATH_INLINE static void finish(const uint32_t* in, uint32_t* out, int32_t k,
-                                           int32_t n, v128_t before) {
+  MREZOVNIK_PATH_INLINE static void finish(const uint32_t* in, uint32_t* out, int32_t k, int32_t n,
+                                           v128_t before) {
     auto running = static_cast<uint32_t>(wasm_i32x4_extract_lane(before, 0));
     for (; k < n; ++k) {
       running += in[k];

@@ -54,8 +54,10 @@ struct SweepShape {
 /// counts: each byte widened to a word, the black one shifted into the high half.
 MREZOVNIK_PATH_INLINE void addChanges16(const uint32_t* from, uint32_t* to, v128_t white,
                                         v128_t black) {
-  const v128_t whites[2] = {wasm_i16x8_extend_low_i8x16(white), wasm_i16x8_extend_high_i8x16(white)};
-  const v128_t blacks[2] = {wasm_i16x8_extend_low_i8x16(black), wasm_i16x8_extend_high_i8x16(black)};
+  const v128_t whites[2] = {wasm_i16x8_extend_low_i8x16(white),
+                            wasm_i16x8_extend_high_i8x16(white)};
+  const v128_t blacks[2] = {wasm_i16x8_extend_low_i8x16(black),
+                            wasm_i16x8_extend_high_i8x16(black)};
   for (int half = 0; half < 2; ++half) {
     const v128_t changes[2] = {
         wasm_i32x4_add(wasm_i32x4_extend_low_i16x8(whites[half]),
@@ -81,7 +83,8 @@ MREZOVNIK_PATH_INLINE int32_t moveColumnsSimd(const uint32_t* from, uint32_t* to
   for (; j + 16 <= n; j += 16) {
     const v128_t out = removed != nullptr ? wasm_v128_load(removed + j) : none;
     const v128_t in = added != nullptr ? wasm_v128_load(added + j) : none;
-    addChanges16(from + j, to + j, wasm_i8x16_sub(wasm_i8x16_eq(out, white), wasm_i8x16_eq(in, white)),
+    addChanges16(from + j, to + j,
+                 wasm_i8x16_sub(wasm_i8x16_eq(out, white), wasm_i8x16_eq(in, white)),
                  wasm_i8x16_sub(wasm_i8x16_eq(out, black), wasm_i8x16_eq(in, black)));
   }
   return j;

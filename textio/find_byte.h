@@ -16,8 +16,8 @@ inline const char* findByte(const char* start, char byte, std::size_t count) {
   const v128_t wanted = wasm_i8x16_splat(byte);
   std::size_t k = 0;
   for (; k + 16 <= count; k += 16) {
-    const auto found = static_cast<unsigned>(
-        wasm_i8x16_bitmask(wasm_i8x16_eq(wasm_v128_load(start + k), wanted)));
+    const auto found =
+        static_cast<unsigned>(wasm_i8x16_bitmask(wasm_i8x16_eq(wasm_v128_load(start + k), wanted)));
     if (found != 0) return start + k + std::countr_zero(found);
   }
   for (; k < count; ++k) {

@@ -69,7 +69,8 @@ TEST(ViewerSession, ReadsTheInputATestCaseAStepThenJudgesTheBlocks) {
 }
 
 TEST(ViewerSession, AFaultInTheInputIsTheStopAndLeavesNoBlocks) {
-  const std::string secondOutOfOrder = "Mrezovje\n2\n\n1\n3 1 1 4\nR..\n.#.\n...\n\n3\n2 1 1 3\n#.\n.R\n";
+  const std::string secondOutOfOrder =
+      "Mrezovje\n2\n\n1\n3 1 1 4\nR..\n.#.\n...\n\n3\n2 1 1 3\n#.\n.R\n";
   for (const bool oneStepACall : {true, false}) {
     const Outcome outcome = run(secondOutOfOrder, oneStepACall);
     EXPECT_EQ(outcome.blocks, 0);
