@@ -97,8 +97,22 @@ WordComparison compareWordPortable(const PackedGrid& input, int32_t i, int32_t w
   return word;
 }
 
+/// Whether every cell of a padded candidate row is allowed by row i of the input, compared a
+/// word at a time on the portable path.
+bool rowIsAllowedByWords(const PackedGrid& input, int32_t i, const char* row,
+                         const cell_bits::ByteTables& tables) {
+  uint64_t position = input.firstColourOfRow(i);
+  uint64_t refused = 0;
+  for (int32_t w = 0; w < input.wordsPerRow(); ++w) {
+    const WordComparison word = compareWordPortable(input, i, w, position, row, tables);
+    refused |= word.refused;
+    position += static_cast<uint64_t>(cell_bits::countBits(word.nonWhite));
+  }
+  return refused == 0;
+}
+
 #if MREZOVNIK_AVX2_PATH
-/// The same on the AVX2 path: the colours are placed with a bit deposit.
+/// compareWordPortable on the AVX2 path: the colours are placed with a bit deposit.
 [[gnu::target("avx2,bmi2")]] WordComparison compareWordAvx2(const PackedGrid& input, int32_t i,
                                                             int32_t w, uint64_t position,
                                                             const char* row) {
@@ -145,15 +159,7 @@ int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t 
     // Where the byte masks are vectors, a word's comparison is quicker than decoding the row.
     const cell_bits::ByteTables& tables = cell_bits::byteTables();
     for (int32_t i = first; i < input.size(); ++i) {
-      uint64_t position = input.firstColourOfRow(i);
-      uint64_t refused = 0;
-      for (int32_t w = 0; w < input.wordsPerRow(); ++w) {
-        const WordComparison word =
-            compareWordPortable(input, i, w, position, candidate.rowData(i), tables);
-        refused |= word.refused;
-        position += static_cast<uint64_t>(cell_bits::countBits(word.nonWhite));
-      }
-      if (refused != 0) return i;
+      if (!rowIsAllowedByWords(input, i, candidate.rowData(i), tables)) return i;
     }
     return input.size();
   }
