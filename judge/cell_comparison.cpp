@@ -155,7 +155,7 @@ int32_t firstRefusedRow(const PackedGrid& input, const Grid& candidate, int32_t 
   }
 #endif
   static_cast<void>(path);
-  if constexpr (cell_bits::ByteMasksAreVectors) {
+  if (cell_bits::ByteMasksAreVectors) {
     // Where the byte masks are vectors, a word's comparison is quicker than decoding the row.
     const cell_bits::ByteTables& tables = cell_bits::byteTables();
     for (int32_t i = first; i < input.size(); ++i) {
