@@ -10,11 +10,10 @@
  * optimised. */
 const Side = 300;
 
-/** A made-up grid's rows: a fixed pattern of black, red and white cells in which every black
- * cell has a white neighbour; `paint` also paints some white cells black, `whiten` turns every
- * red cell white. */
-function rows({paint = false, whiten = false} = {}) {
-  const codes = {black: 35, red: 82, white: 46};
+/** A made-up grid's rows, in the module's cell characters `codes`: a fixed pattern of black,
+ * red and white cells in which every black cell has a white neighbour; `paint` also paints
+ * some white cells black, `whiten` turns every red cell white. */
+function rows(codes, {paint = false, whiten = false} = {}) {
   const bytes = new Uint8Array(Side * (Side + 1));
   for (let i = 0, k = 0; i < Side; ++i, ++k) {
     for (let j = 0; j < Side; ++j, ++k) {
@@ -39,14 +38,14 @@ function concat(...parts) {
 /** A made-up input file of two test cases, one with a small radius and one with a large, so
  * that both layouts of the grid check run; and a submission whose first block is accepted and
  * whose second is refused, so that the code of both verdicts runs. */
-export function warmUpFiles() {
-  const grid = rows();
+export function warmUpFiles(codes) {
+  const grid = rows(codes);
   const full = (2 * 40 + 1) ** 2 - 1;
   return {
     input: concat('Mrezovje\n2\n\n1\n' + Side + ' 1 1 8\n', grid,
                   '\n2\n' + Side + ' 40 1 ' + full + '\n', grid),
-    submission: concat('warm-up\nMrezovje\n\n1\n', rows({paint: true}), '\n2\n',
-                       rows({whiten: true})),
+    submission: concat('warm-up\nMrezovje\n\n1\n', rows(codes, {paint: true}), '\n2\n',
+                       rows(codes, {whiten: true})),
   };
 }
 
@@ -55,7 +54,7 @@ export function warmUpFiles() {
  * `idle()` holds; then shows the refused block, and lets everything go.
  */
 export async function warmUp(api, pause, idle) {
-  const {input, submission} = warmUpFiles();
+  const {input, submission} = warmUpFiles(api.cellCodes);
   const paths = {input: '/warm-up-input.txt', submission: '/warm-up-submission.txt'};
   api.writeFile(paths.input, input);
   api.writeFile(paths.submission, submission);
