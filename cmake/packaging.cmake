@@ -1,11 +1,10 @@
-# Installation and packages. `cmake --install` puts the two programs in bin/, the README and
+# Installation and packages. `cmake --install` puts the programs in bin/, the README and
 # the examples in share/doc/mrezovnik/ and the viewer in share/mrezovnik/; man/ adds the
 # manual pages and packaging/ the licence and the changelog. CPack packs the same tree: on
 # Linux (x86-64 or arm64) a .deb with dynamic programs, or a .tar.gz with static ones from a
-# build with MREZOVNIK_STATIC (cmake/static_programs.cmake); a .zip for Windows; each
+# build with MREZOVNIK_STATIC (cmake/programs.cmake); a .zip for Windows; each
 # reproducible (packaging/after_packing.cmake).
 include(GNUInstallDirs)
-include(${CMAKE_CURRENT_LIST_DIR}/static_programs.cmake)
 
 # The examples as this platform's program is checked against them: on Windows the expected
 # reports (report-*.txt) and diagnoses (diagnosis-*.json) get the CR LF line ends that the
@@ -31,7 +30,8 @@ endif()
 # Folders get the same mode wherever the packages are built, whatever the umask.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-install(TARGETS mrezovnik mrezovnik-diagnose RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+get_property(programs GLOBAL PROPERTY MREZOVNIK_PROGRAMS)
+install(TARGETS ${programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${MREZOVNIK_EXAMPLES_DIR}/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 include(${CMAKE_CURRENT_LIST_DIR}/viewer_page.cmake)

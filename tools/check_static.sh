@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks the static programs of the Linux archives. For each archive: mrezovnik and
-# mrezovnik-diagnose must have no NEEDED entry and no interpreter, and must give the expected
-# report (report-NAME.txt) and diagnosis (diagnosis-NAME.json) of every bundled example with
+# Checks the static programs of the Linux archives. For each archive: every program in its
+# bin/ must have no NEEDED entry and no interpreter, and mrezovnik and mrezovnik-diagnose must
+# give the expected report (report-NAME.txt) and diagnosis (diagnosis-NAME.json) of every
+# bundled example with
 # nothing else present: an x86-64 archive's programs run in a chroot that holds only them and
 # the example files, an arm64 archive's under qemu-aarch64 with no sysroot (no -L). An x86-64
 # program must also still hold its AVX2 path.
@@ -14,7 +15,6 @@ set -euo pipefail
 [ $# -gt 0 ] || { echo "usage: $0 ARCHIVE..." >&2; exit 2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-programs=(mrezovnik mrezovnik-diagnose)
 
 # Stops with a message.
 fail() {
@@ -84,9 +84,11 @@ for archive in "$@"; do
   mkdir -p "$unpacked" "$root"
   tar -xzf "$archive" -C "$unpacked"
   top=$(echo "$unpacked"/*)
-  for program in "${programs[@]}"; do
-    check_no_libraries "$top/bin/$program"
-    cp "$top/bin/$program" "$root/"
+  programs=()
+  for program in "$top"/bin/*; do
+    check_no_libraries "$program"
+    cp "$program" "$root/"
+    programs+=("$(basename "$program")")
   done
   cp -r "$top/share/doc/mrezovnik/examples" "$root/"
   case $archive in

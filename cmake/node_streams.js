@@ -1,4 +1,4 @@
-// Prepended to the node build of the evaluator (--pre-js). emscripten's real-file-system
+// Prepended to the node build of each program (--pre-js). emscripten's real-file-system
 // layer reads and writes every opened file at an explicit position, which pipes, sockets
 // and character devices refuse (ESPIPE): an input given as `<(...)` or a report written
 // into a pipe would fail where the native program works. Streams over such files are marked
