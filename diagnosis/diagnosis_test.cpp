@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "evaluation/evaluation.h"
 #include "tests/support/failure.h"
 #include "tests/support/records.h"
 #include "tests/support/temp_file.h"

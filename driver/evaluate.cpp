@@ -4,14 +4,9 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 #include "driver/report.h"
-#include "readers/input_file.h"
-#include "readers/submission.h"
-#include "textio/assertion.h"
-#include "textio/line_reader.h"
-#include "textio/text_file.h"
+#include "evaluation/evaluation.h"
 
 namespace {
 
@@ -40,31 +35,6 @@ bool namesDataStream(std::string_view path) {
 #endif
 }
 
-/// Reads the input file, then reads and judges the submission: the accepted results.
-std::vector<TestResult> judge(const char* inputPath, const char* submissionPath) {
-  std::vector<TestCase> testCases;
-  readInputFile(inputPath, testCases);
-  TextFile submission(submissionPath);
-  LineReader reader{submission};
-  return readSubmission(reader, testCases);
-}
-
-/// Runs the evaluation and writes the one report form that it ends with; true, with the
-/// results, when the submission was accepted.
-bool judgeAndReport(std::FILE* report, const char* inputPath, const char* submissionPath,
-                    std::vector<TestResult>& results) {
-  try {
-    results = judge(inputPath, submissionPath);
-    writeSuccessReport(report, results);
-    return true;
-  } catch (const EAssertion& failure) {
-    writeFailureReport(report, failure.line, failure.message);
-  } catch (...) {
-    writeUnexpectedReport(report);
-  }
-  return false;
-}
-
 }  // namespace
 
 void printUsage() {
@@ -87,11 +57,11 @@ int evaluate(int argc, char** argv) {
   std::FILE* report = std::fopen(reportPath, "wt");
   if (report == nullptr) return ExitReportFailed;
 
-  std::vector<TestResult> results;
-  const bool accepted = judgeAndReport(report, inputPath, submissionPath, results);
+  const Outcome outcome = evaluateFiles(inputPath, submissionPath);
+  writeReport(report, outcome);
   if (!closeReport(report)) return ExitReportFailed;
   // The console lines follow the closed report, so that they can neither reach the report
   // nor claim a result that the report failed to record.
-  if (accepted) printSummary(stdout, results);
+  if (outcome.accepted()) printSummary(stdout, outcome.results);
   return ExitDone;
 }

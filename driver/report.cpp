@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "readers/submission.h"
 #include "textio/assertion.h"
 #include "textio/checks.h"
 #include "textio/message.h"
@@ -33,6 +34,25 @@ void writeFailureReport(std::FILE* report, int32_t checkNumber, std::string_view
   std::fwrite(start.data(), 1, start.size(), report);
   std::fwrite(shown.data(), 1, shown.size(), report);
   std::fputs("\n-1\n", report);
+}
+
+std::string failureLine(Check check, std::string_view message) {
+  return failureStart(checkNumber(check)).append(shownMessage(message));
+}
+
+void writeReport(std::FILE* report, const Outcome& outcome) {
+  switch (outcome.kind) {
+    case OutcomeKind::Accepted:
+      writeSuccessReport(report, outcome.results);
+      return;
+    case OutcomeKind::Refused:
+    case OutcomeKind::InputFault:
+      writeFailureReport(report, checkNumber(outcome.failure.check), outcome.failure.message);
+      return;
+    case OutcomeKind::UnexpectedFailure:
+      writeUnexpectedReport(report);
+      return;
+  }
 }
 
 int64_t refusedHeaderLine(std::string_view report) {

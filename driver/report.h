@@ -2,12 +2,18 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "readers/submission.h"
+#include "evaluation/outcome.h"
+#include "textio/checks.h"
 
-// The report's three forms, each written once at the end of a run, and the console summary.
+// The report's three forms, each written once at the end of a run, and the console summary,
+// all from the outcome of the evaluation.
+
+/// The one form of the report that `outcome` calls for.
+void writeReport(std::FILE* report, const Outcome& outcome);
 
 /// The success form: "OK", the number of results, then "<number> <nearPairs>" per result.
 void writeSuccessReport(std::FILE* report, const std::vector<TestResult>& results);
@@ -15,6 +21,10 @@ void writeSuccessReport(std::FILE* report, const std::vector<TestResult>& result
 /// The failure form: the failed check's number and message, then "-1". The message is
 /// written as data, up to its first NUL byte.
 void writeFailureReport(std::FILE* report, int32_t checkNumber, std::string_view message);
+
+/// The failure form's first line, without its line end: the check's number and the message up
+/// to its first NUL byte, "Napaka [Mrezovnik:<number>]: <message>".
+std::string failureLine(Check check, std::string_view message);
 
 /// The header line of the block that a report's failure form refuses with check 221; 0 for
 /// any other report.

@@ -45,6 +45,22 @@ TEST(Report, RefusedHeaderLineIsReadOnlyFromARefusalOfCheck221) {
   }
 }
 
+TEST(Report, TheOutcomeChoosesTheForm) {
+  Outcome outcome;
+  EXPECT_EQ(writtenToStream([&](std::FILE* f) { writeReport(f, outcome); }),
+            "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n");
+  outcome.failure = {Check::MissingLine, "manjka 1. vrstica"};
+  for (const OutcomeKind kind : {OutcomeKind::Refused, OutcomeKind::InputFault}) {
+    outcome.kind = kind;
+    EXPECT_EQ(writtenToStream([&](std::FILE* f) { writeReport(f, outcome); }),
+              failureLine(Check::MissingLine, "manjka 1. vrstica\0x"s) + "\n-1\n");
+  }
+  EXPECT_EQ(failureLine(Check::MissingLine, "manjka 1. vrstica"),
+            "Napaka [Mrezovnik:69]: manjka 1. vrstica");
+  outcome = {OutcomeKind::Accepted, {{2, 7}}, 2, {}, 0};
+  EXPECT_EQ(writtenToStream([&](std::FILE* f) { writeReport(f, outcome); }), "OK\n1\n2 7\n");
+}
+
 TEST(Report, UnexpectedFormIsFixed) {
   EXPECT_EQ(writtenToStream([](std::FILE* f) { writeUnexpectedReport(f); }),
             "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n");

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <string>
 
-#include "judge/check_grid.h"
 #include "readers/grid_rows.h"
 #include "readers/task_name.h"
 #include "textio/assertion.h"
@@ -74,27 +73,6 @@ bool SubmissionReader::readNextBlock(SubmittedGrid& block) {
   const int32_t number = readBlockHeader(reader_, static_cast<int32_t>(testCases_.size()), line_);
   if (number == 0) return false;
   readBlockRows(block, reader_, testCases_[number - 1]);
-  return true;
-}
-
-std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<TestCase>& testCases) {
-  SubmissionReader submission(reader, testCases);
-  std::vector<TestResult> results;
-  // One block at a time; its row buffer is reused by the next block.
-  SubmittedGrid block;
-  TestResult result;
-  while (readSubmittedGrid(block, submission, result)) results.push_back(result);
-  return results;
-}
-
-bool readSubmittedGrid(SubmittedGrid& block, SubmissionReader& submission, TestResult& result) {
-  if (!submission.readNextBlock(block)) return false;
-  result.number = block.testCase->number;
-  std::string message;
-  if (!checkGrid(*block.testCase, block.rows, message, result.nearPairs)) {
-    throwAssertion(refusedBlockMessage(block.headerLine, message), __FILE__,
-                   Check::SubmittedGridRefused);
-  }
   return true;
 }
 

@@ -8,14 +8,6 @@
 #include "grid/test_case.h"
 #include "textio/line_reader.h"
 
-/// The outcome of one accepted block of the submission.
-struct TestResult {
-  /// The test case that the block answers.
-  int32_t number = 0;
-  /// The number of pairs of black cells within distance d of each other.
-  int64_t nearPairs = 0;
-};
-
 /// One submitted block while it is read and judged.
 struct SubmittedGrid {
   /// The test case that the block answers; an element of the reader's list.
@@ -28,8 +20,9 @@ struct SubmittedGrid {
   uint64_t rowsOffset = 0;
 };
 
-/// The one reader of the submission: its two header lines, then one block at a time. The
-/// evaluation judges each block with the grid check; the diagnosis lists its faults.
+/// The one reader of the submission: its two header lines, then one block at a time. It only
+/// reads: the evaluation judges each block with the grid check, the diagnosis lists its
+/// faults.
 class SubmissionReader {
  public:
   /// Reads the submission that `reader` reads from its first line, whose blocks answer
@@ -48,14 +41,6 @@ class SubmissionReader {
   /// The header line being read.
   std::string line_;
 };
-
-/// Reads and judges the whole submission from its first line: one result per block, in
-/// submission order.
-std::vector<TestResult> readSubmission(LineReader& reader, const std::vector<TestCase>& testCases);
-
-/// Reads the next block of `submission` into `block` and judges its rows with the grid check,
-/// filling `result`; a refused block fails with check 221. False once the file has ended.
-bool readSubmittedGrid(SubmittedGrid& block, SubmissionReader& submission, TestResult& result);
 
 /// Reads the rows of a block that answers `testCase` into `block`, its header line being the
 /// reader's last line (check 217 for a row of another length): as the submission reader

@@ -1,11 +1,10 @@
-#include "readers/submission.h"
+#include "evaluation/evaluation.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "tests/support/failure.h"
 #include "tests/support/records.h"
 #include "tests/support/temp_file.h"
 
@@ -20,16 +19,19 @@ const std::vector<TestCase> TestCases = {
     testCaseOf({"."}, 1, 1, 1, 3),
 };
 
-/// "number:nearPairs" per result, or "check: message" of the failure.
+/// "number:nearPairs" per result, or "check: message" of the failure, as the outcome of
+/// judging the submission gives them.
 std::string judged(const std::string& text, const std::string& path = "") {
   TempFile file(text);
-  TextFile in(path.empty() ? file.path() : path);
-  LineReader reader{in};
-  std::vector<TestResult> results;
-  const Failure failure = failureOf([&] { results = readSubmission(reader, TestCases); });
-  if (failure.first != 0) return std::to_string(failure.first) + ": " + failure.second;
+  const Outcome outcome = judgeSubmission(path.empty() ? file.path() : path, TestCases);
+  EXPECT_EQ(outcome.testCaseCount, 3);
+  if (!outcome.accepted()) {
+    EXPECT_EQ(outcome.kind, OutcomeKind::Refused);
+    EXPECT_TRUE(outcome.results.empty());
+    return std::to_string(checkNumber(outcome.failure.check)) + ": " + outcome.failure.message;
+  }
   std::string out;
-  for (const TestResult& result : results) {
+  for (const TestResult& result : outcome.results) {
     out += std::to_string(result.number) + ":" + std::to_string(result.nearPairs) + " ";
   }
   return out;
@@ -101,7 +103,8 @@ TEST(ReadSubmission, ReportsTheFirstFaultWithItsLine) {
       {"header '2 3'", Head + "2 3\n", header263(3, "2 3")},
       {"a line of blanks", Head + Block3 + "   \n", header263(5, "   ")},
       {"header past 32 bits", Head + "4294967297\n.\n", header263(3, "4294967297")},
-      {"NUL after the number", Head + "1\0x\n"s, header263(3, "1\0x"s)},
+      {"NUL after the number: the message up to it", Head + "1\0x\n"s,
+       "263: v 3. vrstici bi morala biti stevilka testnega primera, ne pa \"1"},
       {"quoted bytes copied exactly", Head + "%s\t\r2%d\n", header263(3, "%s\t\r2%d")},
       // Bytes 8, 14, 31 and 33 ("!") are not white space; octal escapes end at 3 digits.
       {"byte 8 before the number", Head + "\0102\n", header263(3, "\0102")},
@@ -151,6 +154,41 @@ TEST(ReadSubmission, CountsPastTwoToThe32OnAFullSizeGrid) {
   ASSERT_EQ(results.size(), 1u);
   EXPECT_EQ(results[0].nearPairs, int64_t{500000} * 499999 / 2);
   EXPECT_GT(results[0].nearPairs, int64_t{1} << 32);
+}
+
+TEST(JudgeSubmission, ARefusalByTheGridCheckNamesTheBlocksHeaderLine) {
+  TempFile refused(Head + "\n" + Block2 + "\n1\n...\n.#.\n...\n");
+  EXPECT_EQ(judgeSubmission(refused.path(), TestCases).refusedBlockLine, 8);
+  TempFile badHeader(Head + Block2 + "x\n");
+  EXPECT_EQ(judgeSubmission(badHeader.path(), TestCases).refusedBlockLine, 0);
+}
+
+TEST(EvaluateFiles, TellsAFaultOfTheInputFileFromARefusal) {
+  TempFile input("Mrezovje\n1\n\n1\n2 1 1 3\n#.\n.R\n");
+  TempFile submission(Head + "1\n#.\n.R\n1\n##\n.R\n");
+  const std::string missing = TempFile::uniquePath();
+  struct Case {
+    std::string input, submission;
+    OutcomeKind kind;
+    std::string failure;
+    int32_t testCaseCount;
+  };
+  const std::vector<Case> cases = {
+      {input.path(), submission.path(), OutcomeKind::Accepted, "", 1},
+      {input.path(), missing, OutcomeKind::Refused, "manjka 1. vrstica", 1},
+      {missing, submission.path(), OutcomeKind::InputFault, "manjka 1. vrstica", 0},
+      {submission.path(), input.path(), OutcomeKind::InputFault,
+       "v prvi vrstici bi moral biti niz \"Mrezovje\", ne pa \"000123\"", 0},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = evaluateFiles(c.input, c.submission);
+    EXPECT_EQ(outcome.kind, c.kind) << c.failure;
+    EXPECT_EQ(outcome.failure.message, c.failure);
+    EXPECT_EQ(outcome.testCaseCount, c.testCaseCount) << c.failure;
+  }
+  const Outcome accepted = evaluateFiles(input.path(), submission.path());
+  ASSERT_EQ(accepted.results.size(), 2u);
+  EXPECT_EQ(accepted.results[1].nearPairs, 1);
 }
 
 }  // namespace
