@@ -1,5 +1,6 @@
 #include "driver/report.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstring>
 #include <string>
@@ -79,9 +80,26 @@ bool closeReport(std::FILE* report) {
   return std::fclose(report) == 0 && written;
 }
 
-void printSummary(std::FILE* out, const std::vector<TestResult>& results) {
-  for (const TestResult& result : results) {
-    std::fprintf(out, "Testni primer %" PRId32 ": %" PRId64 " parov bliznjih crnih polj.\n",
-                 result.number, result.nearPairs);
+namespace {
+
+/// The console line of a result, with its line end: the test case and the near-pair count.
+constexpr char SummaryFormat[] = "Testni primer %" PRId32 ": %" PRId64 " parov bliznjih crnih polj.\n";
+
+}  // namespace
+
+std::size_t printSummary(std::FILE* out, const std::vector<TestResult>& results,
+                         std::size_t limit) {
+  const std::size_t printed = std::min(limit, results.size());
+  for (std::size_t k = 0; k < printed; ++k) {
+    std::fprintf(out, SummaryFormat, results[k].number, results[k].nearPairs);
   }
+  return results.size() - printed;
+}
+
+std::string summaryLine(const TestResult& result) {
+  const int length = std::snprintf(nullptr, 0, SummaryFormat, result.number, result.nearPairs);
+  std::string line(static_cast<std::size_t>(length), '\0');
+  std::snprintf(line.data(), line.size() + 1, SummaryFormat, result.number, result.nearPairs);
+  line.pop_back();
+  return line;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -36,5 +37,10 @@ void writeUnexpectedReport(std::FILE* report);
 /// Flushes and closes the report; false when any write, the flush or the close failed.
 bool closeReport(std::FILE* report);
 
-/// The console line of every result, in order.
-void printSummary(std::FILE* out, const std::vector<TestResult>& results);
+/// The console line of every result, in order, or of the first `limit` of them; returns the
+/// number of results left out.
+std::size_t printSummary(std::FILE* out, const std::vector<TestResult>& results,
+                         std::size_t limit = SIZE_MAX);
+
+/// One result's console line, without its line end.
+std::string summaryLine(const TestResult& result);

@@ -20,6 +20,11 @@ TEST(Report, SuccessFormListsResultsInSubmissionOrder) {
             "Testni primer 3: 0 parov bliznjih crnih polj.\n"
             "Testni primer 1: 12 parov bliznjih crnih polj.\n"
             "Testni primer 3: 5000000000 parov bliznjih crnih polj.\n");
+  std::size_t leftOut = 0;
+  EXPECT_EQ(writtenToStream([&](std::FILE* f) { leftOut = printSummary(f, results, 1); }),
+            summaryLine(results[0]) + "\n");
+  EXPECT_EQ(leftOut, 2u);
+  EXPECT_EQ(summaryLine(results[2]), "Testni primer 3: 5000000000 parov bliznjih crnih polj.");
 }
 
 TEST(Report, FailureFormCopiesTheMessageAsDataUpToItsFirstNul) {

@@ -7,7 +7,13 @@
 #include "textio/find_byte.h"
 
 TextFile::TextFile(const std::string& path, std::size_t chunkSize)
-    : file_(std::fopen(path.c_str(), "rb")),
+    : TextFile(std::fopen(path.c_str(), "rb"), chunkSize) {
+  owned_ = true;
+}
+
+TextFile::TextFile(std::FILE* stream, std::size_t chunkSize)
+    : file_(stream),
+      owned_(false),
       chunkSize_(std::max<std::size_t>(chunkSize, 2)),
       buffer_(new char[chunkSize_]) {
   if (file_ == nullptr) {
@@ -18,7 +24,7 @@ TextFile::TextFile(const std::string& path, std::size_t chunkSize)
 }
 
 TextFile::~TextFile() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (file_ != nullptr && owned_) std::fclose(file_);
 }
 
 void TextFile::startAt(uint64_t offset) {

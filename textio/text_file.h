@@ -21,6 +21,8 @@ class TextFile {
 
   /// Opens the named file for reading; a failed open leaves a file with no lines.
   explicit TextFile(const std::string& path, std::size_t chunkSize = DefaultChunkSize);
+  /// Reads an open stream from where it stands, such as standard input, and leaves it open.
+  explicit TextFile(std::FILE* stream, std::size_t chunkSize = DefaultChunkSize);
   ~TextFile();
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
@@ -29,6 +31,9 @@ class TextFile {
   /// read starts there and positions count from the file's start; an offset past the end
   /// leaves no lines.
   void startAt(uint64_t offset);
+
+  /// Whether the file was opened; one that was not reads as empty.
+  bool isOpen() const { return file_ != nullptr; }
 
   /// Whether at least one more line can be read.
   bool hasLine();
@@ -64,6 +69,8 @@ class TextFile {
   void refill();
 
   std::FILE* file_;
+  /// Whether this object opened the file and closes it.
+  bool owned_;
   /// At least 2, so that a held-back carriage return leaves room to read behind it.
   std::size_t chunkSize_;
   std::unique_ptr<char[]> buffer_;

@@ -129,9 +129,28 @@ TEST(TextFile, ReadsLinesLongerThanAChunk) {
 
 TEST(TextFile, AFileThatCannotBeOpenedHasNoLines) {
   TextFile missing(TempFile::uniquePath());
+  EXPECT_FALSE(missing.isOpen());
   EXPECT_FALSE(missing.hasLine());
   TextFile folder(std::filesystem::temp_directory_path().string());
   EXPECT_FALSE(folder.hasLine());
+}
+
+TEST(TextFile, ReadsAnOpenStreamFromWhereItStandsAndLeavesItOpen) {
+  TempFile file("skipped\na\r\nb");
+  std::FILE* stream = std::fopen(file.path().c_str(), "rb");
+  ASSERT_NE(stream, nullptr);
+  ASSERT_EQ(std::fseek(stream, 8, SEEK_SET), 0);
+  {
+    TextFile borrowed(stream, 2);
+    std::vector<std::string> lines;
+    std::string line;
+    while (borrowed.readLine([&](std::string_view piece) { line.append(piece); })) {
+      lines.push_back(line);
+      line.clear();
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b"}));
+  }
+  EXPECT_EQ(std::fclose(stream), 0);
 }
 
 }  // namespace
