@@ -2,9 +2,10 @@
 # End-to-end benchmark: builds the optimised evaluator, the diagnosis program and the case
 # generator, generates the four kinds of full-size cases (ok, fail-last, crlf, refuse-all),
 # checks that the evaluator's report and standard output equal the expected ones and that
-# the diagnosis judges every block, then times `mrezovnik eval` and `mrezovnik-diagnose`
-# next to `wc -l` over the same two files (the floor: every byte read once), runs
-# interleaved.
+# the diagnosis judges every block and that the contest systems' checker gives the verdict of
+# the report, then times `mrezovnik eval`, `mrezovnik-diagnose` and `mrezovnik-judge icpc` (the
+# submission on standard input) next to `wc -l` over the same two files (the floor: every byte
+# read once), runs interleaved.
 #
 #   tools/bench.sh [--tests T] [--n N] [--seed S] [--runs R] [--baseline REV|BIN]
 #
@@ -31,6 +32,7 @@ variants=(ok fail-last crlf refuse-all)
 cases_root=build/bench-cases
 program=build/release/driver/mrezovnik
 diagnose_program=build/release/driver/mrezovnik-diagnose
+judge_program=build/release/hosts/mrezovnik-judge
 generator=build/release/tools/gen_cases
 
 # Prints a message and stops.
@@ -60,7 +62,8 @@ parse_options() {
 build() {
   local log
   log=$(mktemp)
-  if ! { cmake --preset release && cmake --build --preset release --target mrezovnik mrezovnik-diagnose gen_cases; } \
+  if ! { cmake --preset release && cmake --build --preset release --target mrezovnik mrezovnik-diagnose mrezovnik-judge \
+    gen_cases; } \
     >"$log" 2>&1; then
     cat "$log" >&2
     rm -f "$log"
@@ -161,6 +164,37 @@ check_diagnosis() {
   echo "checked   $variant with $diagnose_program: $blocks blocks judged, $refused refused"
 }
 
+# Judges one variant once as an ICPC output validator and checks the verdict: accepted (42)
+# with the report's count where the report accepts, a wrong answer (43) where it refuses.
+check_judge() {
+  local variant=$1 dir=$cases_root/$1 code=0 expected
+  mkdir -p "$dir/feedback"
+  rm -f "$dir/feedback/score.txt"
+  "$judge_program" icpc "$dir/input.txt" /dev/null "$dir/feedback" <"$dir/submission.txt" || code=$?
+  if [ "$(head -n 1 "$dir/expected-report.txt")" = OK ]; then
+    expected=$(tail -n +3 "$dir/expected-report.txt" | perl -ane '$s += $F[1] unless $seen{$F[0]}++; END { print $s + 0 }')
+    [ "$code" = 42 ] && [ "$(cat "$dir/feedback/score.txt")" = "$expected" ] ||
+      die "$variant: mrezovnik-judge exited with $code, not 42 and a score of $expected"
+  else
+    [ "$code" = 43 ] || die "$variant: mrezovnik-judge exited with $code, not 43"
+  fi
+  echo "checked   $variant with $judge_program: exit $code, as the report says"
+}
+
+# Runs the judge once as an ICPC output validator under /usr/bin/time, as timed_run does; its
+# exit codes 42 and 43 are verdicts.
+timed_judge_run() {
+  local dir=$1 memory_file started finished code=0
+  memory_file=$(mktemp)
+  started=$EPOCHREALTIME
+  /usr/bin/time -f %M -o "$memory_file" "$judge_program" icpc "$dir/input.txt" /dev/null \
+    "$dir/feedback" <"$dir/submission.txt" >/dev/null 2>&1 || code=$?
+  finished=$EPOCHREALTIME
+  [ "$code" = 42 ] || [ "$code" = 43 ] || die "a timed run of the judge exited with $code"
+  echo "$(elapsed_ms "$started" "$finished") $(tail -n 1 "$memory_file")"
+  rm -f "$memory_file"
+}
+
 # Runs a command once under /usr/bin/time; prints its wall time in ms and its peak resident
 # set in KiB. Standard output is dropped.
 timed_run() {
@@ -188,7 +222,7 @@ largest() {
 bench_variant() {
   local variant=$1 dir=$cases_root/$1
   local wc_ms=() eval_ms=() eval_kib=() diagnose_ms=() diagnose_kib=() baseline_ms=() run
-  local baseline_diagnose_ms=()
+  local baseline_diagnose_ms=() judge_ms=()
   for ((run = 0; run < runs; run++)); do
     read -r ms _ < <(timed_run wc -l "$dir/input.txt" "$dir/submission.txt")
     wc_ms+=("$ms")
@@ -204,24 +238,27 @@ bench_variant() {
     read -r ms kib < <(timed_run "$diagnose_program" "$dir/input.txt" "$dir/submission.txt")
     diagnose_ms+=("$ms")
     diagnose_kib+=("$kib")
+    read -r ms _ < <(timed_judge_run "$dir")
+    judge_ms+=("$ms")
     if [ -n "$baseline_diagnose_program" ]; then
       read -r ms _ < <(timed_run "$baseline_diagnose_program" "$dir/input.txt" "$dir/submission.txt")
       baseline_diagnose_ms+=("$ms")
     fi
   done
   cmp -s "$dir/report.txt" "$dir/expected-report.txt" || die "$variant: a timed run's report differs"
-  local eval_median wc_median peak input_bytes diagnose_median diagnose_peak
+  local eval_median wc_median peak input_bytes diagnose_median diagnose_peak judge_median
   eval_median=$(printf '%s\n' "${eval_ms[@]}" | median)
   wc_median=$(printf '%s\n' "${wc_ms[@]}" | median)
   peak=$(printf '%s\n' "${eval_kib[@]}" | largest)
   diagnose_median=$(printf '%s\n' "${diagnose_ms[@]}" | median)
   diagnose_peak=$(printf '%s\n' "${diagnose_kib[@]}" | largest)
+  judge_median=$(printf '%s\n' "${judge_ms[@]}" | median)
   input_bytes=$(stat -c %s "$dir/input.txt")
   local row
   row=$(awk -v v="$variant" -v e="$eval_median" -v w="$wc_median" -v k="$peak" -v b="$input_bytes" \
-    -v g="$diagnose_median" -v gk="$diagnose_peak" \
-    'BEGIN { printf "%-10s %9.1f %9.1f %6.1fx %9.1f MiB %9.1f MiB %11.1f %7.1fx %9.1f MiB",
-             v, e, w, e / w, k / 1024, b / 1048576, g, g / e, gk / 1024 }')
+    -v g="$diagnose_median" -v gk="$diagnose_peak" -v j="$judge_median" \
+    'BEGIN { printf "%-10s %9.1f %9.1f %6.1fx %9.1f MiB %9.1f MiB %11.1f %7.1fx %9.1f MiB %8.1f %7.2fx",
+             v, e, w, e / w, k / 1024, b / 1048576, g, g / e, gk / 1024, j, j / e }')
   if [ -n "$baseline_program" ]; then
     local baseline_median
     baseline_median=$(printf '%s\n' "${baseline_ms[@]}" | median)
@@ -245,13 +282,14 @@ for variant in "${variants[@]}"; do
   check "$variant" "$program"
   [ -z "$baseline_program" ] || check "$variant" "$baseline_program"
   check_diagnosis "$variant"
+  check_judge "$variant"
 done
 
 echo
-echo "mrezovnik eval and mrezovnik-diagnose against wc -l on the same two files: T=$tests" \
+echo "mrezovnik eval, mrezovnik-diagnose and mrezovnik-judge icpc against wc -l on the same two files: T=$tests" \
   "n=$n seed=$seed, median of $runs interleaved runs (load average before: $(cut -d ' ' -f 1-3 /proc/loadavg))"
-header=$(printf '%-10s %9s %9s %7s %13s %13s %11s %8s %13s' variant "eval ms" "wc -l ms" ratio \
-  "eval peak" "input file" "diagnose ms" "/ eval" "diagnose peak")
+header=$(printf '%-10s %9s %9s %7s %13s %13s %11s %8s %13s %8s %8s' variant "eval ms" "wc -l ms" \
+  ratio "eval peak" "input file" "diagnose ms" "/ eval" "diagnose peak" "judge ms" "/ eval")
 [ -z "$baseline_program" ] || header+=$(printf ' %11s %7s' "baseline ms" speedup)
 [ -z "$baseline_diagnose_program" ] || header+=$(printf ' %16s %8s' "base diagnose ms" speedup)
 echo "$header"
