@@ -9,6 +9,13 @@
 #                              path that names no file)
 #   report.txt                 the expected report; when absent, no report may be created
 #   stdout.txt                 the expected standard output; when absent, it must be empty
+#   stderr.txt                 the expected standard error; when absent, it must be empty
+#   stdin                      the name of a file in the scratch folder (a copy of the case's,
+#                              or one that setup made) to give as standard input
+#   expected/                  files that the run must leave in the scratch folder, at the
+#                              same paths, byte for byte (written as the target's text mode
+#                              writes them, like the report)
+#   answer.txt                 a third file, copied into the scratch folder like the two others
 #   exit_code                  the expected exit code; 0 when absent
 #   args                       the command line after the program name, one line; the words
 #                              {input}, {submission}, {report} and {dir} stand for the paths
@@ -36,7 +43,7 @@
 #                              linux_skip applies to it too.
 #   sanitized_skip             the same for a program built with the sanitizers
 #                              (MREZOVNIK_SANITIZED set)
-# Standard error must always stay empty, and the two evaluated files must stay unchanged.
+# The evaluated files must stay unchanged.
 #
 # MREZOVNIK_TARGET names the program's platform: linux when unset (whatever the processor: the
 # arm64 program is linux too, run under qemu-user), windows, or wasm. A Windows program writes
@@ -68,7 +75,7 @@ if [ -f "$case_dir/memory_limit_kb" ] && [ ${#launcher[@]} -gt 0 ]; then
   exit 77
 fi
 
-for file in input.txt submission.txt; do
+for file in input.txt submission.txt answer.txt; do
   [ -e "$case_dir/$file" ] && cp "$case_dir/$file" "$scratch/$file"
 done
 args="eval {input} {submission} {report}"
@@ -96,8 +103,10 @@ fi
 run_program() {
   cd "$scratch" || return 125
   if [ -n "$memory_limit_kb" ]; then ulimit -v "$memory_limit_kb" || return 125; fi
+  local standard_input=/dev/stdin
+  [ -f "$case_dir/stdin" ] && standard_input=$scratch/$(tr -d '[:space:]' <"$case_dir/stdin")
   # shellcheck disable=SC2086  # the command line is split into words on purpose
-  "${measure[@]}" "${launcher[@]}" "$program" $args
+  "${measure[@]}" "${launcher[@]}" "$program" $args <"$standard_input"
 }
 mode=normal
 [ -f "$case_dir/stdout_mode" ] && mode=$(tr -d '[:space:]' <"$case_dir/stdout_mode")
@@ -129,7 +138,23 @@ expected_code=0
 [ -f "$case_dir/exit_code" ] && expected_code=$(tr -d '[:space:]' <"$case_dir/exit_code")
 [ "$code" = "$expected_code" ] || fail "exit code $code, expected $expected_code"
 
-[ -s "$scratch/.stderr" ] && fail "standard error is not empty: $(head -c 300 "$scratch/.stderr")"
+if [ -f "$case_dir/stderr.txt" ]; then
+  expected_stderr=$(as_target_writes "$case_dir/stderr.txt" stderr)
+  cmp -s "$scratch/.stderr" "$expected_stderr" ||
+    { diff "$expected_stderr" "$scratch/.stderr" | head -20; fail "standard error differs"; }
+else
+  [ -s "$scratch/.stderr" ] && fail "standard error is not empty: $(head -c 300 "$scratch/.stderr")"
+fi
+
+if [ -d "$case_dir/expected" ]; then
+  while IFS= read -r -d '' expected_file; do
+    relative=${expected_file#"$case_dir/expected/"}
+    [ -f "$scratch/$relative" ] || fail "the run left no $relative"
+    expected_copy=$(as_target_writes "$expected_file" "expected-${relative//\//-}")
+    cmp -s "$scratch/$relative" "$expected_copy" ||
+      { diff "$expected_copy" "$scratch/$relative" | head -20; fail "$relative differs"; }
+  done < <(find "$case_dir/expected" -type f -print0)
+fi
 
 if [ "$mode" != normal ]; then
   :
@@ -162,7 +187,7 @@ if [ -f "$scratch/.rss" ]; then
   [ "$rss" -le "$limit" ] || fail "peak memory $rss KB exceeds $limit KB"
 fi
 
-for file in input.txt submission.txt; do
+for file in input.txt submission.txt answer.txt; do
   if [ -e "$case_dir/$file" ]; then
     cmp -s "$scratch/$file" "$case_dir/$file" || fail "$file was changed by the run"
   fi
