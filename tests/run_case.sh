@@ -9,6 +9,9 @@
 #                              path that names no file)
 #   report.txt                 the expected report; when absent, no report may be created
 #   stdout.txt                 the expected standard output; when absent, it must be empty
+#   stdout_binary              the program writes standard output in binary mode: stdout.txt
+#                              is compared as it stands on every target (see below)
+#   stderr.txt                 the expected standard error; when absent, it must be empty
 #   exit_code                  the expected exit code; 0 when absent
 #   args                       the command line after the program name, one line; the words
 #                              {input}, {submission}, {report} and {dir} stand for the paths
@@ -36,14 +39,14 @@
 #                              linux_skip applies to it too.
 #   sanitized_skip             the same for a program built with the sanitizers
 #                              (MREZOVNIK_SANITIZED set)
-# Standard error must always stay empty, and the two evaluated files must stay unchanged.
+# The two evaluated files must stay unchanged.
 #
 # MREZOVNIK_TARGET names the program's platform: linux when unset (whatever the processor: the
 # arm64 program is linux too, run under qemu-user), windows, or wasm. A Windows program writes
-# its report and standard output in text mode, so there each line feed of the expected files is
-# a carriage return and a line feed; a carriage return that a quoted line holds stays as it
-# is. It also gives the word {windir}: the scratch folder as wine's drive Z: names it, with
-# backslashes. Under wine, peak memory counts wine's own as well.
+# its report, standard output (unless stdout_binary) and standard error in text mode, so there
+# each line feed of the expected files is a carriage return and a line feed; a carriage return
+# that a quoted line holds stays as it is. It also gives the word {windir}: the scratch folder
+# as wine's drive Z: names it, with backslashes. Under wine, peak memory counts wine's own as well.
 set -u
 program=$1
 case_dir=$(cd "$2" && pwd)
@@ -129,12 +132,19 @@ expected_code=0
 [ -f "$case_dir/exit_code" ] && expected_code=$(tr -d '[:space:]' <"$case_dir/exit_code")
 [ "$code" = "$expected_code" ] || fail "exit code $code, expected $expected_code"
 
-[ -s "$scratch/.stderr" ] && fail "standard error is not empty: $(head -c 300 "$scratch/.stderr")"
+if [ -f "$case_dir/stderr.txt" ]; then
+  expected_stderr=$(as_target_writes "$case_dir/stderr.txt" stderr)
+  cmp -s "$scratch/.stderr" "$expected_stderr" ||
+    { diff "$expected_stderr" "$scratch/.stderr" | head -20; fail "standard error differs"; }
+else
+  [ -s "$scratch/.stderr" ] && fail "standard error is not empty: $(head -c 300 "$scratch/.stderr")"
+fi
 
 if [ "$mode" != normal ]; then
   :
 elif [ -f "$case_dir/stdout.txt" ]; then
-  expected_stdout=$(as_target_writes "$case_dir/stdout.txt" stdout)
+  expected_stdout=$case_dir/stdout.txt
+  [ -f "$case_dir/stdout_binary" ] || expected_stdout=$(as_target_writes "$expected_stdout" stdout)
   cmp -s "$scratch/.stdout" "$expected_stdout" ||
     { diff "$expected_stdout" "$scratch/.stdout" | head -20; fail "standard output differs"; }
 else
