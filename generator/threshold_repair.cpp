@@ -1,6 +1,7 @@
 #include "generator/threshold_repair.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "grid/cells.h"
@@ -12,9 +13,9 @@ void ThresholdRepair::repair(Grid& rows, int32_t d, int32_t b, int32_t c) {
   whitened_.resize(static_cast<std::size_t>(n));
   // The sums take d zeros before them and d copies of the row's total after them.
   const int32_t reach = std::min(d, n);
-  whiteSums_.assign(static_cast<std::size_t>(n) + 2 * reach + 1, 0);
+  whiteSums_.assign(static_cast<std::size_t>(n) + 2 * static_cast<std::size_t>(reach) + 1, 0);
   blackSums_.assign(whiteSums_.size(), 0);
-  for (int32_t i = 0; i < std::min(d, n); ++i) countRow(rows.rowData(i), n, 1);
+  for (int32_t i = 0; i < reach; ++i) countRow(rows.rowData(i), n, 1);
   for (int32_t i = 0; i < n; ++i) {
     // The window moves down to rows i - d to i + d.
     if (i + d < n) countRow(rows.rowData(i + d), n, 1);
@@ -50,14 +51,15 @@ void ThresholdRepair::repairRow(char* row, int32_t n, int32_t reach, int32_t b, 
   // have, which only ever whitens more. The padded sums need no clipping: the window of
   // column j is columns j - reach to j + reach. Both loops are branch-free, so that the
   // compiler can run them in vectors.
-  const int32_t* whiteAbove = whiteSums_.data() + 2 * reach + 1;
-  const int32_t* blackAbove = blackSums_.data() + 2 * reach + 1;
-  const int32_t* whiteBelow = whiteSums_.data();
-  const int32_t* blackBelow = blackSums_.data();
+  const std::ptrdiff_t window = 2 * static_cast<std::ptrdiff_t>(reach) + 1;
+  const int32_t* whiteRight = whiteSums_.data() + window;
+  const int32_t* blackRight = blackSums_.data() + window;
+  const int32_t* whiteLeft = whiteSums_.data();
+  const int32_t* blackLeft = blackSums_.data();
   int32_t* whitened = whitened_.data();
   for (int32_t j = 0; j < n; ++j) {
-    const int32_t whites = whiteAbove[j] - whiteBelow[j];
-    const int32_t blacks = blackAbove[j] - blackBelow[j] - 1;
+    const int32_t whites = whiteRight[j] - whiteLeft[j];
+    const int32_t blacks = blackRight[j] - blackLeft[j] - 1;
     whitened[j] = static_cast<int32_t>(row[j] == BlackCell) &
                   (static_cast<int32_t>(whites < b) | static_cast<int32_t>(blacks > c));
   }
