@@ -51,6 +51,11 @@ function textAt(module, address, length) {
   return latin1(module.HEAPU8.subarray(address, address + length));
 }
 
+/** The NUL-terminated text at `address` of the module's memory. */
+function cText(module, address) {
+  return textAt(module, address, module.HEAPU8.indexOf(0, address) - address);
+}
+
 /** Calls `fill(address)` with `count` doubles of the module's memory; a copy of them. */
 function doubles(module, count, fill) {
   const address = module._malloc(Math.max(1, count) * 8);
@@ -77,8 +82,7 @@ export async function startModule(print) {
     slices.read(stream.node.contents, stream.viewerState ??= {}, buffer, offset, length, position);
   const kindNames = [];
   for (let kind = 0; kind < module._viewerFaultKindCount(); ++kind) {
-    const address = module._viewerFaultKindName(kind);
-    kindNames.push(textAt(module, address, module.HEAPU8.indexOf(0, address) - address));
+    kindNames.push(cText(module, module._viewerFaultKindName(kind)));
   }
   const [red, black, white] = module.HEAPU8.subarray(module._viewerCellCharacters()).slice(0, 3);
   const cellCodes = {red, black, white};
@@ -88,8 +92,12 @@ export async function startModule(print) {
     textAt(module, address, module._viewerTextLength(session));
 
   return {
+    /** The fault kinds' names, in the module's order (FaultKind's values). */
     kindNames,
+    /** The codes of the cell characters: {red, black, white}. */
     cellCodes,
+    /** The task's name, with which an input file and a submission's second line begin. */
+    taskName: cText(module, module._viewerTaskName()),
     readStats: slices.stats,
     /** Reads `bytes` of a chosen file from `from` on ahead; resolves once they came. */
     readAhead: (file, from, bytes) => slices.readAhead(file, from, bytes),
