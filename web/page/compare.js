@@ -1,8 +1,18 @@
 // Two submissions of one input side by side, test case by test case: each one's verdict and
 // count by its first block answering the test case, the difference of the counts, and how
-// many test cases rose, fell, stayed the same or changed verdict. The page does not say which
-// direction is better: the contest's rules decide that.
+// many test cases rose, fell, stayed the same or changed verdict; and the marks of the cells
+// in which the pair's blocks of the shown test case differ. This module alone writes the
+// run's comparison. The page does not say which direction is better: the contest's rules
+// decide that.
+import {markChosenBlock} from './block_list.js';
+import {renderComparison} from './comparison_list.js';
 import {$} from './dom.js';
+import {draw} from './grid_canvas.js';
+import {renderLegend} from './legend.js';
+import {whenDiagnosed} from './page_messages.js';
+import {forgetPairBlocks, renderBlockTitle, showTestCase} from './shown_block.js';
+import {switchSubmission} from './submission_list.js';
+import {noteDuration} from './timings.js';
 
 /** How a row's two answers compare: 'changed', 'rose', 'fell' or 'same'. */
 function direction(a, b) {
@@ -28,53 +38,47 @@ export function compareAnswers(a, b) {
   return {rows, summary};
 }
 
-/** A count with its sign. */
-const signed = (number) => (number > 0 ? '+' : number < 0 ? '\u2212' : '\u00b1') + Math.abs(number);
-
-/** One row's list item, with its numbers in data attributes for tests and tools. */
-function rowItem(viewer, row) {
-  const item = document.createElement('li');
-  item.className = row.direction;
-  const count = (answer) => (answer.verdict === 'accepted' ? String(answer.nearPairs) : '');
-  Object.assign(item.dataset, {
-    testCase: row.testCase, verdictA: row.a.verdict, countA: count(row.a), blocksA: row.a.blocks,
-    verdictB: row.b.verdict, countB: count(row.b), blocksB: row.b.blocks,
-    difference: row.difference === null ? '' : row.difference,
-  });
-  const texts = viewer.texts;
-  const answer = (side) => texts.answer(side.verdict, side.nearPairs, side.blocks);
-  item.textContent = texts.comparisonRow(row.testCase, answer(row.a), answer(row.b),
-                                         row.difference === null ? null : signed(row.difference));
-  item.onclick = () => viewer.showTestCase(row.testCase);
-  return item;
+/**
+ * Compares submissions a and b (indices in the order in which they were picked), once both
+ * are diagnosed: lists each test case's answers, and shows a's block of the shown test case.
+ * Resolves to the comparison's rows and summary.
+ */
+export async function compare(viewer, a, b) {
+  const run = viewer.run;
+  const count = run.submissions.length;
+  if (![a, b].every((s) => Number.isInteger(s) && s >= 0 && s < count) || a === b) {
+    throw new RangeError('compare needs two different submissions of the ' + count + ' loaded');
+  }
+  await whenDiagnosed(run);
+  if (run !== viewer.run) throw new Error('a newer run replaced the compared one');
+  const started = performance.now();
+  const {rows, summary} = compareAnswers(run.submissions[a].answers, run.submissions[b].answers);
+  run.comparison = {pair: [a, b], rows, summary};
+  forgetPairBlocks(run);
+  const testCase = run.block?.record.testCase || run.missingTestCase ||
+      (rows.length ? rows[0].testCase : 0);
+  renderComparison(viewer);
+  if (run.current !== a) switchSubmission(viewer, a);
+  else if (testCase) showTestCase(viewer, a, testCase);
+  noteDuration(run, 'compared', started);
+  return {pair: [a, b], rows, summary};
 }
 
-/** Lists the run's comparison, if any, in the page's language; else shows the block list. */
-export function renderComparison(viewer) {
-  const comparison = viewer.run.comparison;
-  document.body.dataset.comparing = comparison ? 'yes' : 'no';
-  $('comparison').textContent = '';
-  $('comparison-summary').textContent = '';
-  $('comparison-heading').textContent = '';
-  if (!comparison) return;
-  const texts = viewer.texts;
-  const names = comparison.pair.map((s) => viewer.run.submissions[s].name);
-  $('comparison-heading').textContent = texts.comparisonHeading(...names);
-  const {rose, fell, same, changed} = comparison.summary;
-  $('comparison-summary').textContent = texts.comparisonSummary(rose, fell, same, changed) +
-      '. ' + texts.comparisonNote;
-  const fragment = document.createDocumentFragment();
-  for (const row of comparison.rows) fragment.appendChild(rowItem(viewer, row));
-  $('comparison').appendChild(fragment);
-  markComparedTestCase(viewer);
+/** Ends the comparison: the block list again. */
+export function stopComparing(viewer) {
+  const run = viewer.run;
+  run.comparison = null;
+  forgetPairBlocks(run);
+  renderComparison(viewer);
+  renderBlockTitle(viewer);
+  if (run.block) markChosenBlock(run.block.index);
+  draw(viewer);
 }
 
-/** Marks the row of the shown block's test case. */
-export function markComparedTestCase(viewer) {
-  for (const item of $('comparison').querySelectorAll('li.chosen')) item.classList.remove('chosen');
-  const block = viewer.run.block;
-  const item = block && $('comparison').querySelector('li[data-test-case="' + block.record.testCase + '"]');
-  if (!item) return;
-  item.classList.add('chosen');
-  item.scrollIntoView({block: 'nearest'});
+/** Turns the marks of the cells in which the compared blocks differ on or off. */
+export function markDifferences(viewer, on) {
+  viewer.markDifferences = on;
+  $('mark-differences').checked = on;
+  renderLegend(viewer);
+  draw(viewer);
 }

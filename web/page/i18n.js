@@ -1,6 +1,8 @@
 // The page's texts, one table per language: Slovenian and English. The evaluator's own
 // messages and the report are shown as they are, untranslated. A text is a string, or a
-// function of the numbers and names that it speaks of.
+// function of the numbers and names that it speaks of. The words for the fault kinds are
+// keyed by the module's names of the kinds (fault_kinds.js): each kind needs one in each
+// language, which the browser tests check.
 
 /** The languages that the page speaks, by their tags. */
 export const Languages = ['sl', 'en'];
