@@ -69,6 +69,8 @@ export const Texts = {
         '. vrstici oddane rešitve (napaka ' + check + '):',
     stopInInput: (check) => 'Vhodna datoteka ima napako (napaka ' + check + '):',
     stopUnexpected: 'Branje se je ustavilo zaradi nepričakovane napake:',
+    messageGoesOn: (bytes) => '(sporočilo se nadaljuje še ' + bytes + ' ' +
+        slovenianForm(bytes, ['bajt', 'bajta', 'bajte', 'bajtov']) + '; celo je v poročilu)',
     restNotRead: 'Preostanka oddane rešitve ocenjevalnik ne prebere.',
     inputNotRead: 'Oddane rešitve ocenjevalnik ne prebere.',
     faultsHeading: 'Napake prikazanega bloka:',
@@ -172,6 +174,8 @@ export const Texts = {
         ' of the submission (check ' + check + '):',
     stopInInput: (check) => 'The input file has a fault (check ' + check + '):',
     stopUnexpected: 'Reading stopped at an unexpected failure:',
+    messageGoesOn: (bytes) => '(the message goes on for ' + bytes + ' more ' +
+        englishForm(bytes, ['byte', 'bytes']) + '; the report holds it whole)',
     restNotRead: 'The evaluator does not read the rest of the submission.',
     inputNotRead: 'The evaluator does not read the submission.',
     faultsHeading: 'Faults of the shown block:',

@@ -10,6 +10,9 @@ import ReaderSource from 'bundled:reader';
 const ReportPath = '/report.txt';
 /** The most bytes of a report that the page shows as text. */
 const ReportShown = 1 << 20;
+/** The most bytes of a stop's message that the page shows: one may quote a line of any length,
+ * which the page could not lay out in reasonable time; the report holds it whole. */
+const StopMessageShown = 4096;
 /** Each byte as the character of the same code, so that the text shows every byte. */
 export function latin1(bytes) {
   let out = '';
@@ -193,11 +196,17 @@ export async function startModule(print) {
       }
       return answers;
     },
-    /** The stop that ended the reading, or null. */
+    /**
+     * The stop that ended the reading, or null: its check, line, and its message's start with
+     * the number of bytes left out of it.
+     */
     stop(session) {
       const check = module._viewerStopCheck(session);
       if (check < 0) return null;
-      return {check, message: keptText(session, module._viewerStopMessage(session)),
+      const address = module._viewerStopMessage(session);
+      const length = module._viewerTextLength(session);
+      return {check, message: textAt(module, address, Math.min(length, StopMessageShown)),
+              messageLeftOut: Math.max(0, length - StopMessageShown),
               line: module._viewerStopLine(session)};
     },
     /**
