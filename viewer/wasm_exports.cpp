@@ -15,6 +15,7 @@
 
 #include "driver/report.h"
 #include "grid/cells.h"
+#include "grid/test_case.h"
 #include "judge/cell_fault.h"
 #include "viewer/viewer_session.h"
 
@@ -183,6 +184,12 @@ EMSCRIPTEN_KEEPALIVE const char* viewerStopMessage(ViewerSession* session) {
 EMSCRIPTEN_KEEPALIVE const char* viewerCellCharacters() {
   static constexpr char Cells[] = {RedCell, BlackCell, WhiteCell, '\0'};
   return Cells;
+}
+
+/// The task's name, which line 1 of the input file and line 2 of a submission must equal.
+EMSCRIPTEN_KEEPALIVE const char* viewerTaskName() {
+  // The name is a literal, so its view ends at a NUL.
+  return TaskName.data();
 }
 
 /// The number of fault kinds.
