@@ -11,6 +11,9 @@
 
 namespace {
 
+/// How the message of check 221 starts, before the refused block's header line.
+constexpr std::string_view RefusedBlockStart = "[napaka v resitvi, ki se zacne v ";
+
 /// Checks 248 and 249: line 1 is six decimal digits. Only its length is kept of a longer
 /// line.
 void readContestantNumber(LineReader& reader) {

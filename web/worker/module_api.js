@@ -249,21 +249,22 @@ export async function startModule(print) {
       return white < 0 ? null : {white, black: module._viewerBlackCount(session, row, column)};
     },
     /**
-     * Runs the evaluator on two mounted files: its exit code, the report's bytes and the
-     * start shown as text, and the header line of the block that the report refuses (or 0).
+     * Evaluates two mounted files as the evaluator does, for a session: the exit code, the
+     * report's bytes and the start shown as text, all written from the evaluation's outcome,
+     * and the header line of the block that it refused (or 0).
      */
-    evaluate(inputPath, submissionPath) {
+    evaluate(session, inputPath, submissionPath) {
       if (FS.analyzePath(ReportPath).exists) FS.unlink(ReportPath);
-      const exitCode = module.callMain(['eval', inputPath, submissionPath, ReportPath]);
+      const paths = [inputPath, submissionPath, ReportPath].map((path) => cString(module, path));
+      const exitCode = module._viewerEvaluate(session, ...paths);
+      paths.forEach((path) => module._free(path));
+      if (exitCode < 0) throw new Error('out of memory in the evaluation');
       const reportBytes = FS.analyzePath(ReportPath).exists ? FS.readFile(ReportPath) :
         new Uint8Array(0);
-      const path = cString(module, ReportPath);
-      const refusedAt = module._viewerRefusedHeaderLine(path);
-      module._free(path);
       if (FS.analyzePath(ReportPath).exists) FS.unlink(ReportPath);
       // A report may quote a line of any length; the page shows its start and offers it whole.
       return {exitCode, reportBytes, report: latin1(reportBytes.subarray(0, ReportShown)),
-              refusedAt};
+              refusedAt: module._viewerRefusedBlockLine(session)};
     },
   };
 }

@@ -71,7 +71,7 @@ function evaluate(worker, s) {
   postMessage({type: 'progress', run: run.run, submission: s, label: 'evaluating'});
   const stdout = [];
   worker.print = (line) => stdout.push(line);
-  const result = api.evaluate(run.paths.input, run.paths.submissions[s]);
+  const result = api.evaluate(run.sessions[s], run.paths.input, run.paths.submissions[s]);
   run.timings.evaluated ??= performance.now() - run.timings.started;
   postMessage({type: 'report', run: run.run, submission: s, ...result, stdout: stdout.join('\n'),
                timings: run.timings}, [result.reportBytes.buffer]);
