@@ -3,16 +3,18 @@
 # tools/qemu_run.sh, the cross-compiling emulators of the Windows and arm64 builds).
 #
 # run_once_more_if_unstarted PROGRAM [ARGS...] runs PROGRAM through the emulator (the command
-# in the array emulator_command) and takes the run as the emulator's own failed start when all of these hold:
+# in the array emulator_command) and takes the run as the emulator's own failed start when all
+# of these hold:
 #   - its exit code is one of the emulator's codes for a failed start: emulator_silent_codes
 #     (codes that no program of ours exits with) or emulator_worded_codes (codes that a program
 #     of ours may also give, taken only with the emulator's own word why: a line of
 #     emulator_lines or emulator_error_lines);
 #   - the program printed nothing: its standard output, where the launcher holds it
 #     (emulator_holds_stdout=1), is empty, and its standard error holds no line but the
-#     emulator's own (emulator_lines, an extended regular expression).
+#     emulator's own (emulator_lines or emulator_trace_lines; extended regular expressions).
 # Such a run is noted in the log (emulator_log), with the test's name and the emulator's lines,
-# and the program is run once more; the second run's result stands on its own, failed start or not.
+# and the program is run once more; the second run's result stands on its own, failed start or
+# not.
 # Any other run passes the program's output and exit code on unchanged. The emulator's trace
 # lines (emulator_trace_lines, a regular expression; those of the channels that the launcher
 # turned on) never reach the caller: they go to the log with a failed start, and with any other
@@ -68,9 +70,9 @@ emulator_failed_to_start() {
     grep -Eq "$emulator_lines|$emulator_error_lines" "$held/all-stderr"
 }
 
-# Runs the program once with its output held in folder $1: stdout, all-stderr, and all-stderr split
-# into trace (the emulator's trace lines) and stderr (the rest, byte for byte when there is no
-# trace); sets emulator_code.
+# Runs the program once with its output held in folder $1: stdout, all-stderr, and all-stderr
+# split into trace (the emulator's trace lines) and stderr (the rest, byte for byte when there
+# is no trace); sets emulator_code.
 emulator_run_held() {
   local held=$1
   shift
@@ -111,9 +113,7 @@ run_once_more_if_unstarted() {
   if emulator_failed_to_start "$emulator_code" "$held"; then
     emulator_note "$name: the emulator started nothing (exit code $emulator_code, no output); run once more. Its messages:" "$held/all-stderr"
     emulator_run_held "$held" "$@"
-    local outcome="passed"
-    [ "$emulator_code" = 0 ] || outcome="failed, exit code $emulator_code"
-    emulator_note "$name: the second run $outcome" /dev/null
+    emulator_note "$name: the second run ended with exit code $emulator_code" /dev/null
   fi
   emulator_pass_on "$held" "$name"
   exit "$emulator_code"
