@@ -41,6 +41,11 @@ std::string failureLine(Check check, std::string_view message) {
   return failureStart(checkNumber(check)).append(shownMessage(message));
 }
 
+std::string failureReportLine(const Outcome& outcome) {
+  if (outcome.checkFailed()) return failureLine(outcome.failure.check, outcome.failure.message);
+  return std::string(UnexpectedFailureText);
+}
+
 void writeReport(std::FILE* report, const Outcome& outcome) {
   switch (outcome.kind) {
     case OutcomeKind::Accepted:
@@ -83,7 +88,8 @@ bool closeReport(std::FILE* report) {
 namespace {
 
 /// The console line of a result, with its line end: the test case and the near-pair count.
-constexpr char SummaryFormat[] = "Testni primer %" PRId32 ": %" PRId64 " parov bliznjih crnih polj.\n";
+constexpr char SummaryFormat[] =
+    "Testni primer %" PRId32 ": %" PRId64 " parov bliznjih crnih polj.\n";
 
 }  // namespace
 
