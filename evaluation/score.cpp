@@ -28,9 +28,8 @@ double testCaseFraction(std::optional<int64_t> yours, std::optional<int64_t> bes
   return static_cast<double>(numerator) / static_cast<double>(denominator);
 }
 
-std::vector<double> relativeFractions(const std::vector<TestResult>& results,
-                                      int32_t testCaseCount, const CountsByTestCase& best,
-                                      Better better) {
+std::vector<double> relativeFractions(const std::vector<TestResult>& results, int32_t testCaseCount,
+                                      const CountsByTestCase& best, Better better) {
   const CountsByTestCase yours = firstBlockCounts(results, testCaseCount);
   std::vector<double> fractions(yours.size());
   for (std::size_t t = 0; t < yours.size(); ++t) {

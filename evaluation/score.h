@@ -29,9 +29,8 @@ int64_t countScore(const std::vector<TestResult>& results, int32_t testCaseCount
 double testCaseFraction(std::optional<int64_t> yours, std::optional<int64_t> best, Better better);
 
 /// Each test case's fraction of `best`, indexed by test case number - 1.
-std::vector<double> relativeFractions(const std::vector<TestResult>& results,
-                                      int32_t testCaseCount, const CountsByTestCase& best,
-                                      Better better);
+std::vector<double> relativeFractions(const std::vector<TestResult>& results, int32_t testCaseCount,
+                                      const CountsByTestCase& best, Better better);
 
 /// The relative score: the mean of the test cases' fractions over all `testCaseCount` of them.
 double relativeScore(const std::vector<TestResult>& results, int32_t testCaseCount,
