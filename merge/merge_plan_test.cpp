@@ -175,6 +175,7 @@ TEST(Merge, TheMergedFilePassesTheEvaluatorWithTheBestValidCountOfEachTestCase) 
       paths.push_back(files.back()->path());
     }
     std::vector<bool> refused;
+    refused.reserve(paths.size());
     for (const std::string& path : paths) {
       refused.push_back(!evaluateFiles(input.path(), path).accepted());
     }
