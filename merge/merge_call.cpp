@@ -8,10 +8,8 @@ namespace {
 std::string takeOption(std::string_view name, std::string_view value, MergeCall& call) {
   if (name == "--better") {
     if (call.better) return "--better is given twice";
-    if (value == "higher" || value == "lower") {
-      call.better = value == "higher" ? Better::Higher : Better::Lower;
-      return "";
-    }
+    call.better = betterNamed(value);
+    if (call.better) return "";
     return "--better takes higher or lower, not '" + std::string(value) + "'";
   }
   if (name == "-o") {
