@@ -32,10 +32,6 @@ std::string failureLine(Check check, std::string_view message);
 /// standard error.
 std::string failureReportLine(const Outcome& outcome);
 
-/// The header line of the block that a report's failure form refuses with check 221; 0 for
-/// any other report.
-int64_t refusedHeaderLine(std::string_view report);
-
 /// The unexpected-error form, for any failure that is not a failed check.
 void writeUnexpectedReport(std::FILE* report);
 
