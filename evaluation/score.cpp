@@ -2,6 +2,12 @@
 
 #include <cmath>
 
+std::optional<Better> betterNamed(std::string_view word) {
+  if (word == "higher") return Better::Higher;
+  if (word == "lower") return Better::Lower;
+  return std::nullopt;
+}
+
 CountsByTestCase firstBlockCounts(const std::vector<TestResult>& results, int32_t testCaseCount) {
   CountsByTestCase counts(static_cast<std::size_t>(testCaseCount));
   for (const TestResult& result : results) {

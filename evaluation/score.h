@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "evaluation/outcome.h"
@@ -13,6 +14,9 @@
 
 /// Which way a count is better: the contest's rules say, never the evaluator.
 enum class Better : uint8_t { Higher, Lower };
+
+/// The direction that a command line's word names ("higher" or "lower"), or none.
+std::optional<Better> betterNamed(std::string_view word);
 
 /// A count per test case, indexed by test case number - 1; empty where none is known.
 using CountsByTestCase = std::vector<std::optional<int64_t>>;

@@ -14,20 +14,6 @@ namespace {
 /// How the message of check 221 starts, before the refused block's header line.
 constexpr std::string_view RefusedBlockStart = "[napaka v resitvi, ki se zacne v ";
 
-/// Checks 248 and 249: line 1 is six decimal digits. Only its length is kept of a longer
-/// line.
-void readContestantNumber(LineReader& reader) {
-  constexpr std::size_t Digits = 6;
-  char number[Digits];
-  const std::size_t length = readRow(reader, number, Digits);
-  constexpr char Message[] = "stevilka tekmovalca bi morala imeti 6 stevk";
-  if (length != Digits) throwAssertion(Message, __FILE__, Check::ContestantNumberLength);
-  for (const char digit : number) {
-    if (digit < '0' || digit > '9')
-      throwAssertion(Message, __FILE__, Check::ContestantNumberDigits);
-  }
-}
-
 /// Checks 263 and 264: the test case number of a block's header line, 1 to testCount.
 int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCount) {
   int32_t number = 0;
@@ -64,6 +50,19 @@ int32_t readBlockHeader(LineReader& reader, int32_t testCount, std::string& line
 }
 
 }  // namespace
+
+std::string readContestantNumber(LineReader& reader) {
+  constexpr std::size_t Digits = 6;
+  char number[Digits];
+  const std::size_t length = readRow(reader, number, Digits);
+  constexpr char Message[] = "stevilka tekmovalca bi morala imeti 6 stevk";
+  if (length != Digits) throwAssertion(Message, __FILE__, Check::ContestantNumberLength);
+  for (const char digit : number) {
+    if (digit < '0' || digit > '9')
+      throwAssertion(Message, __FILE__, Check::ContestantNumberDigits);
+  }
+  return {number, Digits};
+}
 
 SubmissionReader::SubmissionReader(LineReader& reader, const std::vector<TestCase>& testCases)
     : reader_(reader), testCases_(testCases) {}

@@ -42,6 +42,10 @@ class SubmissionReader {
   std::string line_;
 };
 
+/// Reads line 1 of a submission and returns it: the contestant number, six decimal digits
+/// (checks 69, 248, 249). Only its length is kept of a longer line.
+std::string readContestantNumber(LineReader& reader);
+
 /// Reads the rows of a block that answers `testCase` into `block`, its header line being the
 /// reader's last line (check 217 for a row of another length): as the submission reader
 /// does, or again from the offset of the rows.
