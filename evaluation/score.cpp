@@ -11,6 +11,22 @@ CountsByTestCase firstBlockCounts(const std::vector<TestResult>& results, int32_
   return counts;
 }
 
+std::optional<Better> betterNamed(std::string_view word) {
+  for (const BetterEntry& entry : BetterWords) {
+    if (entry.word == word) return entry.better;
+  }
+  return std::nullopt;
+}
+
+void keepBetterCounts(CountsByTestCase& best, const CountsByTestCase& counts, Better better) {
+  for (std::size_t t = 0; t < counts.size() && t < best.size(); ++t) {
+    if (!counts[t]) continue;
+    const bool improves =
+        !best[t] || (better == Better::Higher ? *counts[t] > *best[t] : *counts[t] < *best[t]);
+    if (improves) best[t] = counts[t];
+  }
+}
+
 int64_t countScore(const std::vector<TestResult>& results, int32_t testCaseCount) {
   int64_t sum = 0;
   for (const std::optional<int64_t>& count : firstBlockCounts(results, testCaseCount)) {
@@ -28,9 +44,8 @@ double testCaseFraction(std::optional<int64_t> yours, std::optional<int64_t> bes
   return static_cast<double>(numerator) / static_cast<double>(denominator);
 }
 
-std::vector<double> relativeFractions(const std::vector<TestResult>& results,
-                                      int32_t testCaseCount, const CountsByTestCase& best,
-                                      Better better) {
+std::vector<double> relativeFractions(const std::vector<TestResult>& results, int32_t testCaseCount,
+                                      const CountsByTestCase& best, Better better) {
   const CountsByTestCase yours = firstBlockCounts(results, testCaseCount);
   std::vector<double> fractions(yours.size());
   for (std::size_t t = 0; t < yours.size(); ++t) {

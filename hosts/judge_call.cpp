@@ -22,10 +22,8 @@ std::string takeOption(std::string_view name, std::string_view value, JudgeCall&
     return "--score takes count or relative, not '" + std::string(value) + "'";
   }
   if (name == "--better") {
-    if (value == "higher" || value == "lower") {
-      call.better = value == "higher" ? Better::Higher : Better::Lower;
-      return "";
-    }
+    call.better = betterNamed(value);
+    if (call.better) return "";
     return "--better takes higher or lower, not '" + std::string(value) + "'";
   }
   // testlib's own options, which its hosts may pass to any checker.
