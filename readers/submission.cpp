@@ -11,20 +11,6 @@
 
 namespace {
 
-/// Checks 248 and 249: line 1 is six decimal digits. Only its length is kept of a longer
-/// line.
-void readContestantNumber(LineReader& reader) {
-  constexpr std::size_t Digits = 6;
-  char number[Digits];
-  const std::size_t length = readRow(reader, number, Digits);
-  constexpr char Message[] = "stevilka tekmovalca bi morala imeti 6 stevk";
-  if (length != Digits) throwAssertion(Message, __FILE__, Check::ContestantNumberLength);
-  for (const char digit : number) {
-    if (digit < '0' || digit > '9')
-      throwAssertion(Message, __FILE__, Check::ContestantNumberDigits);
-  }
-}
-
 /// Checks 263 and 264: the test case number of a block's header line, 1 to testCount.
 int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCount) {
   int32_t number = 0;
@@ -61,6 +47,18 @@ int32_t readBlockHeader(LineReader& reader, int32_t testCount, std::string& line
 }
 
 }  // namespace
+
+ContestantNumber readContestantNumber(LineReader& reader) {
+  ContestantNumber number{};
+  const std::size_t length = readRow(reader, number.data(), number.size());
+  constexpr char Message[] = "stevilka tekmovalca bi morala imeti 6 stevk";
+  if (length != number.size()) throwAssertion(Message, __FILE__, Check::ContestantNumberLength);
+  for (const char digit : number) {
+    if (digit < '0' || digit > '9')
+      throwAssertion(Message, __FILE__, Check::ContestantNumberDigits);
+  }
+  return number;
+}
 
 SubmissionReader::SubmissionReader(LineReader& reader, const std::vector<TestCase>& testCases)
     : reader_(reader), testCases_(testCases) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,6 +20,13 @@ struct SubmittedGrid {
   /// The offset in the submission of the block's first row, from which it can be read again.
   uint64_t rowsOffset = 0;
 };
+
+/// A contestant number: the six decimal digits of a submission's first line.
+using ContestantNumber = std::array<char, 6>;
+
+/// Reads line 1 of a submission, the contestant number (checks 248, 249; check 69 when the file
+/// is empty). Only its length is kept of a longer line.
+ContestantNumber readContestantNumber(LineReader& reader);
 
 /// The one reader of the submission: its two header lines, then one block at a time. It only
 /// reads: the evaluation judges each block with the grid check, the diagnosis lists its
