@@ -15,6 +15,8 @@
 #   expected/                  files that the run must leave in the scratch folder, at the
 #                              same paths, byte for byte (written as the target's text mode
 #                              writes them, like the report)
+#   absent                     paths (one a line) that the run must not leave in the scratch
+#                              folder, such as a folder that a failed run must not make
 #   answer.txt                 a third file, copied into the scratch folder like the two others
 #   exit_code                  the expected exit code; 0 when absent
 #   args                       the command line after the program name, one line; the words
@@ -154,6 +156,12 @@ if [ -d "$case_dir/expected" ]; then
     cmp -s "$scratch/$relative" "$expected_copy" ||
       { diff "$expected_copy" "$scratch/$relative" | head -20; fail "$relative differs"; }
   done < <(find "$case_dir/expected" -type f -print0)
+fi
+
+if [ -f "$case_dir/absent" ]; then
+  while IFS= read -r relative; do
+    [ -z "$relative" ] || [ ! -e "$scratch/$relative" ] || fail "the run left $relative"
+  done <"$case_dir/absent"
 fi
 
 if [ "$mode" != normal ]; then
