@@ -31,10 +31,13 @@ function(mrezovnik_program name)
   if(EMSCRIPTEN)
     # For node, on the real file system, so that the end-to-end cases run the program
     # unchanged through the cross-compiling emulator; node_streams.js lets it read and write
-    # pipes.
+    # pipes. The file system is kept even in a program that opens no file (mrezovnik-gen), so
+    # that its standard output is node's own, written as it stands rather than line by line
+    # through the console.
     target_link_options(${name} PRIVATE
-      -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=4GB -sEXIT_RUNTIME=1
-      -sWASM_ASYNC_COMPILATION=0 --pre-js ${PROJECT_SOURCE_DIR}/cmake/node_streams.js)
+      -sNODERAWFS=1 -sFORCE_FILESYSTEM=1 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=4GB
+      -sEXIT_RUNTIME=1 -sWASM_ASYNC_COMPILATION=0
+      --pre-js ${PROJECT_SOURCE_DIR}/cmake/node_streams.js)
     set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS
                  ${PROJECT_SOURCE_DIR}/cmake/node_streams.js)
   endif()

@@ -46,9 +46,12 @@ int evaluate(int argc, char** argv) {
     printUsage();
     return ExitUsage;
   }
-  const char* inputPath = argv[2];
-  const char* submissionPath = argv[3];
-  const char* reportPath = argv[4];
+  Outcome outcome;
+  return evaluateAndReport(argv[2], argv[3], argv[4], outcome);
+}
+
+int evaluateAndReport(const char* inputPath, const char* submissionPath, const char* reportPath,
+                      Outcome& outcome) {
   // Opening the report truncates it: it must never be one of the files to read.
   if (namesDataStream(reportPath) || namesSameFile(reportPath, inputPath) ||
       namesSameFile(reportPath, submissionPath)) {
@@ -57,7 +60,7 @@ int evaluate(int argc, char** argv) {
   std::FILE* report = std::fopen(reportPath, "wt");
   if (report == nullptr) return ExitReportFailed;
 
-  const Outcome outcome = evaluateFiles(inputPath, submissionPath);
+  outcome = evaluateFiles(inputPath, submissionPath);
   writeReport(report, outcome);
   if (!closeReport(report)) return ExitReportFailed;
   // The console lines follow the closed report, so that they can neither reach the report

@@ -83,7 +83,8 @@ bool closeReport(std::FILE* report) {
 namespace {
 
 /// The console line of a result, with its line end: the test case and the near-pair count.
-constexpr char SummaryFormat[] = "Testni primer %" PRId32 ": %" PRId64 " parov bliznjih crnih polj.\n";
+constexpr char SummaryFormat[] =
+    "Testni primer %" PRId32 ": %" PRId64 " parov bliznjih crnih polj.\n";
 
 }  // namespace
 

@@ -42,7 +42,8 @@ TEST(BestCounts, ReadsResultLinesOrAWholeAcceptedReport) {
       {"1 -2\n", ", line 1: expected \"<test case> <count>\", two numbers"},
       {"1 2x\n", ", line 1: expected \"<test case> <count>\", two numbers"},
       {"1 1000000000000000000\n", ", line 1: expected \"<test case> <count>\", two numbers"},
-      {"Napaka [Mrezovnik:221]: x\n-1\n", ", line 1: expected \"<test case> <count>\", two numbers"},
+      {"Napaka [Mrezovnik:221]: x\n-1\n",
+       ", line 1: expected \"<test case> <count>\", two numbers"},
       {"\n4 1\n", ", line 2: test case 4 is not one of the input file's 1 to 3"},
       {"0 1\n", ", line 1: test case 0 is not one of the input file's 1 to 3"},
   };

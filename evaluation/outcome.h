@@ -53,5 +53,7 @@ struct Outcome {
   /// Whether the submission was accepted.
   bool accepted() const { return kind == OutcomeKind::Accepted; }
   /// Whether a check failed, of either file.
-  bool checkFailed() const { return kind == OutcomeKind::Refused || kind == OutcomeKind::InputFault; }
+  bool checkFailed() const {
+    return kind == OutcomeKind::Refused || kind == OutcomeKind::InputFault;
+  }
 };

@@ -21,13 +21,20 @@ TEST(Score, AFractionIsAtMostOneAndZeroWhereNotAnswered) {
     double fraction;
   };
   const std::vector<Case> cases = {
-      {std::nullopt, 10, Better::Higher, 0},  {std::nullopt, std::nullopt, Better::Lower, 0},
-      {5, 10, Better::Higher, 0.5},           {5, 10, Better::Lower, 1},
-      {20, 10, Better::Higher, 1},            {20, 10, Better::Lower, 0.5},
-      {0, 0, Better::Higher, 1},              {0, 0, Better::Lower, 1},
-      {0, 4, Better::Higher, 0},              {0, 4, Better::Lower, 1},
-      {4, 0, Better::Higher, 1},              {4, 0, Better::Lower, 0},
-      {7, std::nullopt, Better::Higher, 1},   {7, std::nullopt, Better::Lower, 1},
+      {std::nullopt, 10, Better::Higher, 0},
+      {std::nullopt, std::nullopt, Better::Lower, 0},
+      {5, 10, Better::Higher, 0.5},
+      {5, 10, Better::Lower, 1},
+      {20, 10, Better::Higher, 1},
+      {20, 10, Better::Lower, 0.5},
+      {0, 0, Better::Higher, 1},
+      {0, 0, Better::Lower, 1},
+      {0, 4, Better::Higher, 0},
+      {0, 4, Better::Lower, 1},
+      {4, 0, Better::Higher, 1},
+      {4, 0, Better::Lower, 0},
+      {7, std::nullopt, Better::Higher, 1},
+      {7, std::nullopt, Better::Lower, 1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(testCaseFraction(c.yours, c.best, c.better), c.fraction)
@@ -62,8 +69,14 @@ TEST(Score, TheBestCountIsTheHighestOrTheLowestAnswered) {
 
 TEST(Score, DecimalTextRoundsToSixDecimalsWithoutTrailingZeros) {
   const std::vector<std::pair<double, std::string>> cases = {
-      {0, "0"},           {1, "1"},           {0.5, "0.5"},        {2.0 / 3, "0.666667"},
-      {100, "100"},       {200.0 / 3, "66.666667"}, {1e-7, "0"},  {0.0000005, "0.000001"},
+      {0, "0"},
+      {1, "1"},
+      {0.5, "0.5"},
+      {2.0 / 3, "0.666667"},
+      {100, "100"},
+      {200.0 / 3, "66.666667"},
+      {1e-7, "0"},
+      {0.0000005, "0.000001"},
       {12345678901.25, "12345678901.25"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(decimalText(value), text) << value;

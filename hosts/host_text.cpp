@@ -20,7 +20,8 @@ std::string hostText(std::string_view text) {
     }
   }
   if (shown.size() < text.size()) {
-    out += composeMessage(" ... (", static_cast<uint64_t>(text.size() - shown.size()), " more bytes)");
+    out +=
+        composeMessage(" ... (", static_cast<uint64_t>(text.size() - shown.size()), " more bytes)");
   }
   return out;
 }

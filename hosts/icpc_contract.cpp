@@ -50,9 +50,8 @@ int tellIcpc(const Judgement& judgement, const std::string& feedbackDir) {
     return entryOf(Host::Icpc).judgeErrorExit;
   }
   if (judgement.verdict == Verdict::JudgeError) return judgeError(feedbackDir, judgement.message);
-  const std::string message = judgement.verdict == Verdict::Accepted
-                                  ? judgement.blockLines("\n")
-                                  : judgement.message;
+  const std::string message =
+      judgement.verdict == Verdict::Accepted ? judgement.blockLines("\n") : judgement.message;
   if (!writeFile(feedbackFile(feedbackDir, "teammessage.txt"), message) ||
       !writeFile(feedbackFile(feedbackDir, "judgemessage.txt"), message)) {
     return judgeError(feedbackDir, "the feedback folder " + feedbackDir + " cannot be written");

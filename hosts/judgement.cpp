@@ -27,8 +27,8 @@ Judgement judgementOfFailure(Outcome outcome) {
                           hostText(failureLine(outcome.failure.check, outcome.failure.message));
       break;
     default:
-      judgement.message = "the evaluation failed unexpectedly (" +
-                          std::string(UnexpectedFailureText) + ")";
+      judgement.message =
+          "the evaluation failed unexpectedly (" + std::string(UnexpectedFailureText) + ")";
       break;
   }
   judgement.outcome = std::move(outcome);
@@ -51,8 +51,8 @@ std::string Judgement::blockLines(std::string_view separator) const {
     lines.append(summaryLine(results[k]));
   }
   if (listed < results.size()) {
-    lines.append(separator).append(composeMessage(
-        "... and ", static_cast<uint64_t>(results.size() - listed), " more blocks"));
+    lines.append(separator).append(
+        composeMessage("... and ", static_cast<uint64_t>(results.size() - listed), " more blocks"));
   }
   return lines;
 }

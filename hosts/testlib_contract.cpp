@@ -27,11 +27,20 @@ std::string xmlEscaped(std::string_view text) {
   std::string out;
   for (const char byte : text) {
     switch (byte) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += byte;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += byte;
     }
   }
   return out;

@@ -9,6 +9,8 @@
 #                              path that names no file)
 #   report.txt                 the expected report; when absent, no report may be created
 #   stdout.txt                 the expected standard output; when absent, it must be empty
+#   stdout_binary              the program writes standard output in binary mode: stdout.txt
+#                              is compared as it stands on every target (see below)
 #   stderr.txt                 the expected standard error; when absent, it must be empty
 #   stdin                      the name of a file in the scratch folder (a copy of the case's,
 #                              or one that setup made) to give as standard input
@@ -49,10 +51,10 @@
 #
 # MREZOVNIK_TARGET names the program's platform: linux when unset (whatever the processor: the
 # arm64 program is linux too, run under qemu-user), windows, or wasm. A Windows program writes
-# its report and standard output in text mode, so there each line feed of the expected files is
-# a carriage return and a line feed; a carriage return that a quoted line holds stays as it
-# is. It also gives the word {windir}: the scratch folder as wine's drive Z: names it, with
-# backslashes. Under wine, peak memory counts wine's own as well.
+# its report, standard output (unless stdout_binary) and standard error in text mode, so there
+# each line feed of the expected files is a carriage return and a line feed; a carriage return
+# that a quoted line holds stays as it is. It also gives the word {windir}: the scratch folder
+# as wine's drive Z: names it, with backslashes. Under wine, peak memory counts wine's own as well.
 set -u
 program=$1
 case_dir=$(cd "$2" && pwd)
@@ -167,7 +169,8 @@ fi
 if [ "$mode" != normal ]; then
   :
 elif [ -f "$case_dir/stdout.txt" ]; then
-  expected_stdout=$(as_target_writes "$case_dir/stdout.txt" stdout)
+  expected_stdout=$case_dir/stdout.txt
+  [ -f "$case_dir/stdout_binary" ] || expected_stdout=$(as_target_writes "$expected_stdout" stdout)
   cmp -s "$scratch/.stdout" "$expected_stdout" ||
     { diff "$expected_stdout" "$scratch/.stdout" | head -20; fail "standard output differs"; }
 else
