@@ -38,7 +38,7 @@ std::string progressLine(std::size_t filesDone, std::size_t files, uint64_t byte
                 : (files > 0 ? static_cast<double>(filesDone) / static_cast<double>(files) : 1);
   const auto filled = std::min(BarWidth, static_cast<std::size_t>(share * BarWidth));
   std::string line(1, '[');
-  line.append(filled, '#').append(BarWidth - filled, '.').append("] ");
+  line.append(filled, '=').append(BarWidth - filled, ' ').append("] ");
   line += std::to_string(filesDone) + "/" + std::to_string(files) + " files, " +
           megabytes(bytesDone) + "/" + megabytes(bytes) + " MB";
   if (filesDone == files)

@@ -18,8 +18,10 @@ JudgedFile judged(const std::string& path, const std::string& number, FileVerdic
                   std::vector<TestResult> firstBlocks = {}) {
   JudgedFile file;
   file.path = path;
-  if (!number.empty()) file.contestant = ContestantNumber{};
-  if (!number.empty()) number.copy(file.contestant->data(), 6);
+  if (!number.empty()) {
+    file.contestant = ContestantNumber{};
+    number.copy(file.contestant->data(), file.contestant->size());
+  }
   file.verdict = verdict;
   file.positions.assign(firstBlocks.size(), 1);
   file.firstBlocks = std::move(firstBlocks);
@@ -29,6 +31,7 @@ JudgedFile judged(const std::string& path, const std::string& number, FileVerdic
 /// The standings as lines "rank contestant file score fractions".
 std::string table(const std::vector<JudgedFile>& files, Better better, Policy policy) {
   std::vector<SubmissionFile> listed;
+  listed.reserve(files.size());
   for (const JudgedFile& file : files) listed.push_back({file.path, file.path, 0});
   const Standings standings = rankFiles(files, listed, 2, better, policy);
   std::string text;
