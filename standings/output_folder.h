@@ -21,7 +21,9 @@ struct OutputFile {
 
 /// Writes `files` into the folder `dir`, made when missing, and then removes the files named
 /// `stale` there, which an earlier run may have left; the files of other names stay. Returns
-/// an empty string, or what failed; then none of `files` has replaced an earlier one.
+/// an empty string, or what failed: when a file cannot be written, none of `files` has
+/// replaced an earlier one (a rename in the same folder that fails after others, which is
+/// rarer still, is reported too).
 std::string writeOutputFolder(const std::string& dir, const std::vector<OutputFile>& files,
                               const std::vector<std::string_view>& stale);
 
