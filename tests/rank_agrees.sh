@@ -11,7 +11,8 @@
 #   file exactly as standings.csv does (a refused one is a wrong answer, and scores 0 there);
 # - the chosen file's fraction is 1 on each test case where its count is the best;
 # - another submission that beats no best count (a copy of an accepted file, and a refused
-#   one, of two new contestants) changes nobody else's score or fractions.
+#   one, of two new contestants) changes nobody else's score or fractions;
+# - three jobs and one write the same bytes.
 # LAUNCHER, when given, runs the three programs (node for the WebAssembly build).
 set -u
 evaluator=$1
@@ -30,8 +31,14 @@ cd "$scratch" || exit 1
 
 perl "$here/support/rank_files.pl" "$seed" . || fail "the files could not be generated"
 "${launcher[@]}" "$rank" input.txt subs --out out --better "$better" --policy "$policy" \
-  >rank.out 2>rank.err || fail "mrezovnik-rank exited with $?: $(cat rank.err)"
+  --jobs 3 >rank.out 2>rank.err || fail "mrezovnik-rank exited with $?: $(cat rank.err)"
 [ -s rank.err ] && fail "mrezovnik-rank wrote to standard error: $(cat rank.err)"
+# One job at a time writes the same bytes.
+"${launcher[@]}" "$rank" input.txt subs --out one-job --better "$better" --policy "$policy" \
+  --jobs 1 >/dev/null 2>&1 || fail "mrezovnik-rank --jobs 1 failed"
+for file in results.csv standings.csv best.txt standings.json standings.html; do
+  cmp -s "out/$file" "one-job/$file" || fail "$file differs with one job"
+done
 
 # The evaluator's report of each file, and the judge's score of each file against best.txt.
 mkdir feedback reports
