@@ -1,5 +1,5 @@
-# The browser viewer in the packages: the one-file page that the wasm build makes
-# (viewer/index.html), installed as share/mrezovnik/viewer.html. A packaging build
+# The browser viewer in the packages: the one-file page that the wasm build makes from web/
+# (as viewer/index.html of its build folder), installed as share/mrezovnik/viewer.html. A packaging build
 # (MREZOVNIK_VIEWER, as in the dist preset) makes it with emscripten in a build folder of its
 # own, wasm/; where emscripten, node or npm (which installs the page's bundler) is missing,
 # the packages are made without it, and the configure step says so, unless

@@ -53,8 +53,6 @@ class DiagnosisSummary : public DiagnosisSink {
   const std::vector<BlockSummary>& kept() const { return kept_; }
   /// The summary of the block taken last.
   const BlockSummary& last() const { return last_; }
-  /// Whether the block taken last was kept.
-  bool lastKept() const { return lastKept_; }
   /// The number of blocks taken.
   int64_t blockCount() const { return last_.position; }
   /// The number of refused blocks taken.

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string>
 
-#include "readers/submission.h"
 #include "textio/assertion.h"
 #include "textio/checks.h"
 #include "textio/message.h"
@@ -23,9 +22,6 @@ namespace {
 std::string failureStart(int32_t checkNumber) {
   return composeMessage("Napaka [Mrezovnik:", checkNumber, "]: ");
 }
-
-/// Whether a byte is a decimal digit.
-bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
 
 }  // namespace
 
@@ -54,20 +50,6 @@ void writeReport(std::FILE* report, const Outcome& outcome) {
       writeUnexpectedReport(report);
       return;
   }
-}
-
-int64_t refusedHeaderLine(std::string_view report) {
-  const std::string start =
-      failureStart(checkNumber(Check::SubmittedGridRefused)) + std::string(RefusedBlockStart);
-  if (!report.starts_with(start)) return 0;
-  // A line number has at most 18 digits here: a file of 2^63 bytes has fewer lines.
-  constexpr std::size_t MaxDigits = 18;
-  int64_t line = 0;
-  std::size_t k = start.size();
-  for (; k < report.size() && k - start.size() < MaxDigits && isDigit(report[k]); ++k) {
-    line = line * 10 + (report[k] - '0');
-  }
-  return k < report.size() && report[k] == '.' ? line : 0;
 }
 
 void writeUnexpectedReport(std::FILE* report) {

@@ -27,10 +27,6 @@ void writeFailureReport(std::FILE* report, int32_t checkNumber, std::string_view
 /// to its first NUL byte, "Napaka [Mrezovnik:<number>]: <message>".
 std::string failureLine(Check check, std::string_view message);
 
-/// The header line of the block that a report's failure form refuses with check 221; 0 for
-/// any other report.
-int64_t refusedHeaderLine(std::string_view report);
-
 /// The unexpected-error form, for any failure that is not a failed check.
 void writeUnexpectedReport(std::FILE* report);
 

@@ -39,17 +39,6 @@ TEST(Report, FailureFormCopiesTheMessageAsDataUpToItsFirstNul) {
             "Napaka [Mrezovnik:263]: ne pa \"2\n-1\n");
 }
 
-TEST(Report, RefusedHeaderLineIsReadOnlyFromARefusalOfCheck221) {
-  const std::string refusal = "Napaka [Mrezovnik:221]: [napaka v resitvi, ki se zacne v ";
-  EXPECT_EQ(refusedHeaderLine(refusal + "12. vrstici oddane datoteke] 1. polje ...\n-1\n"), 12);
-  EXPECT_EQ(refusedHeaderLine(refusal + "9000000000. vrstici"), 9'000'000'000);
-  for (const std::string& other :
-       {refusal, refusal + "12", refusal + "x.", "Napaka [Mrezovnik:217]: v 12. vrstici"s,
-        "OK\n1\n1 0\n"s, "Napaka [Mrezovnik:221]: [napaka v 12. vrstici"s}) {
-    EXPECT_EQ(refusedHeaderLine(other), 0) << other;
-  }
-}
-
 TEST(Report, TheOutcomeChoosesTheForm) {
   Outcome outcome;
   EXPECT_EQ(writtenToStream([&](std::FILE* f) { writeReport(f, outcome); }),

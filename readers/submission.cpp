@@ -11,6 +11,9 @@
 
 namespace {
 
+/// How the message of check 221 starts, before the refused block's header line.
+constexpr std::string_view RefusedBlockStart = "[napaka v resitvi, ki se zacne v ";
+
 /// Checks 263 and 264: the test case number of a block's header line, 1 to testCount.
 int32_t parseBlockHeader(const std::string& line, int64_t lineNo, int32_t testCount) {
   int32_t number = 0;

@@ -55,8 +55,5 @@ class SubmissionReader {
 /// does, or again from the offset of the rows.
 void readBlockRows(SubmittedGrid& block, LineReader& reader, const TestCase& testCase);
 
-/// How the message of check 221 starts, before the refused block's header line.
-inline constexpr std::string_view RefusedBlockStart = "[napaka v resitvi, ki se zacne v ";
-
 /// The message of check 221: the refused block's header line, then the grid check's message.
 std::string refusedBlockMessage(int64_t headerLine, std::string_view message);

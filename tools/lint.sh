@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Static checks over the whole tree: the layering of the product folders (tools/layers.sh),
-# the .clang-format style, clang-tidy (.clang-tidy) and cppcheck, each failing on any finding.
+# the .clang-format style, clang-tidy (.clang-tidy) and cppcheck, and ESLint over the page's
+# scripts (web/eslint.config.mjs), each failing on any finding. ESLint is the one that
+# web/package-lock.json pins, run from web/node_modules, which `npm ci` fills (from npm's cache
+# where it can) when it is missing or older than the lock file.
 #   tools/lint.sh [build-dir]   a configured build with compile_commands.json
 #                               (default build/release; configures it when missing)
 set -euo pipefail
@@ -23,4 +26,11 @@ echo "== cppcheck"
 cppcheck --project="$build/compile_commands.json" --library=googletest \
   --enable=warning,performance,portability,style --suppress=useStlAlgorithm \
   --suppress=missingIncludeSystem --inline-suppr --quiet --error-exitcode=1 -j "$jobs"
+
+echo "== eslint"
+if [ ! -x web/node_modules/.bin/eslint ] ||
+  [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
+  (cd web && npm ci --no-audit --no-fund --ignore-scripts --prefer-offline --loglevel=error)
+fi
+(cd web && node_modules/.bin/eslint --max-warnings 0 .)
 echo "static checks clean"

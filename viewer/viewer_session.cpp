@@ -1,5 +1,8 @@
 #include "viewer/viewer_session.h"
 
+#include "driver/evaluate.h"
+#include "evaluation/outcome.h"
+
 namespace {
 
 /// The block that `summary` describes, read again.
@@ -90,4 +93,13 @@ void ViewerSession::show(std::size_t k) {
   const BlockSummary& kept = summary_.kept().at(k);
   shown_.reset();
   shown_ = std::make_unique<ShownBlock>(submissionPath_, kept, testCases_->at(kept.testCase - 1));
+}
+
+int ViewerSession::evaluate(const std::string& inputPath, const std::string& submissionPath,
+                            const std::string& reportPath) {
+  Outcome outcome;
+  const int exitCode =
+      evaluateAndReport(inputPath.c_str(), submissionPath.c_str(), reportPath.c_str(), outcome);
+  refusedBlockLine_ = outcome.refusedBlockLine;
+  return exitCode;
 }

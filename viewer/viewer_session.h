@@ -93,6 +93,13 @@ class ViewerSession {
   /// The submission's line at which a stop ended the reading; 0 for a stop in the input file.
   int64_t stopLine() const { return stopLine_; }
 
+  /// Evaluates the two files as `mrezovnik eval` does, writing its report at `reportPath` and
+  /// its console summary on standard output from the outcome; returns its exit code.
+  int evaluate(const std::string& inputPath, const std::string& submissionPath,
+               const std::string& reportPath);
+  /// The header line of the block that the evaluation refused with check 221; 0 otherwise.
+  int64_t refusedBlockLine() const { return refusedBlockLine_; }
+
   /// Reads kept block k again and makes it the shown one.
   void show(std::size_t k);
   /// Lets the shown block go, so that a session not on the screen keeps no grid.
@@ -128,6 +135,7 @@ class ViewerSession {
   /// While the diagnosis goes on.
   std::unique_ptr<OpenSubmission> submission_;
   int64_t stopLine_ = 0;
+  int64_t refusedBlockLine_ = 0;
   std::unique_ptr<ShownBlock> shown_;
   std::string text_;
 };

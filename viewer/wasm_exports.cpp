@@ -10,11 +10,10 @@
 #endif
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 
-#include "driver/report.h"
 #include "grid/cells.h"
+#include "grid/test_case.h"
 #include "judge/cell_fault.h"
 #include "viewer/viewer_session.h"
 
@@ -185,6 +184,12 @@ EMSCRIPTEN_KEEPALIVE const char* viewerCellCharacters() {
   return Cells;
 }
 
+/// The task's name, which line 1 of the input file and line 2 of a submission must equal.
+EMSCRIPTEN_KEEPALIVE const char* viewerTaskName() {
+  // The name is a literal, so its view ends at a NUL.
+  return TaskName.data();
+}
+
 /// The number of fault kinds.
 EMSCRIPTEN_KEEPALIVE int32_t viewerFaultKindCount() { return static_cast<int32_t>(FaultKindCount); }
 
@@ -244,16 +249,21 @@ EMSCRIPTEN_KEEPALIVE const char* viewerShownMessage(ViewerSession* session) {
   return session->keep(shown.accepted() ? "" : shown.message()).c_str();
 }
 
-/// The header line of the block that the report at `reportPath` refuses with check 221; 0 for
-/// any other report.
-EMSCRIPTEN_KEEPALIVE double viewerRefusedHeaderLine(const char* reportPath) {
-  // The refusal's start and its line number lie well within the report's first bytes.
-  constexpr std::streamsize Start = 256;
-  std::string start(Start, '\0');
-  std::ifstream report(reportPath, std::ios::binary);
-  report.read(start.data(), Start);
-  start.resize(static_cast<std::size_t>(report.gcount()));
-  return static_cast<double>(refusedHeaderLine(start));
+/// Evaluates the two files as `mrezovnik eval` does, its report written at `reportPath` and its
+/// console summary on standard output, both from the evaluation's outcome: the exit code, or -1
+/// when out of memory.
+EMSCRIPTEN_KEEPALIVE int32_t viewerEvaluate(ViewerSession* session, const char* inputPath,
+                                            const char* submissionPath, const char* reportPath) {
+  try {
+    return session->evaluate(inputPath, submissionPath, reportPath);
+  } catch (...) {
+    return -1;
+  }
+}
+
+/// The header line of the block that the evaluation refused with check 221; 0 otherwise.
+EMSCRIPTEN_KEEPALIVE double viewerRefusedBlockLine(const ViewerSession* session) {
+  return static_cast<double>(session->refusedBlockLine());
 }
 
 /// The length of the text that the call before returned.

@@ -1,5 +1,15 @@
 // What the page holds for one run (one input file and its submissions), made by one function
-// for the page's start and for every new run alike.
+// for the page's start and for every new run alike (viewer.js's startRun replaces it). Each
+// piece has one module that writes it:
+//   submissions' verdicts, counts, stops, answers and reports; diagnosisDone, waiting
+//                                                     page_messages.js
+//   current (the shown submission)                    submission_list.js
+//   block (with its selected fault), image, keepView, missingTestCase, pairBlocks, differences
+//                                                     shown_block.js
+//   counts (the hovered cell's)                       cell_counts.js
+//   comparison                                        compare.js
+//   status                                            status.js
+//   timings                                           timings.js
 
 /**
  * One submission's state: its name, the kept blocks' verdicts in submission order, the stop,

@@ -1,8 +1,9 @@
-// The fault marks on the canvas, one shape per kind, and the fault list with its keys.
+// The fault kinds as the module gives them, each with a word in both languages and a mark;
+// the marks on the canvas, one shape per kind; and the fault list with its keys.
 import {test} from 'node:test';
 import {join} from 'node:path';
-import {EveryKind, MarkColours, check, colourMask, finished, nativeDiagnosis,
-        outlineShare, pick, withViewer} from './helpers.mjs';
+import {EveryKind, check, colourMask, finished, nativeDiagnosis, outlineShare, pageFaultKinds,
+        pick, withViewer} from './helpers.mjs';
 
 /**
  * The case that breaks every rule: one mark per fault kind on its cell, told apart by shape;
@@ -13,27 +14,36 @@ async function testFaultMarksAndList(t, tab) {
   const submission = join(EveryKind, 'submission.txt');
   await finished(tab, () => pick(tab, input, submission));
   const cells = nativeDiagnosis(input, submission).blocks[0].cells;
+  const kinds = await pageFaultKinds(tab);
+  const lacking = kinds.filter(({words, mark}) => !words.sl || !words.en || !mark)
+      .map(({kind}) => kind);
+  await check(t, lacking.length === 0, 'every fault kind of the module has a Slovenian and an ' +
+        'English word and a mark' + (lacking.length ? '; these lack one: ' + lacking.join(', ') : ''));
+  const diagnosed = [...new Set(cells.map((fault) => fault.fault))];
+  await check(t, kinds.map(({kind}) => kind).sort().join() === diagnosed.sort().join(),
+        'the page has the kinds of the native diagnosis, which this case breaks each of: ' +
+        kinds.map(({kind}) => kind).join(', '));
   const items = await tab.$$eval('#faults li.fault', (list) => list.map((item) => item.textContent));
   await check(t, items.length === cells.length && cells.every((cell, f) => items[f].endsWith(cell.message)),
         'the fault list gives every fault with its message, in order');
   await tab.click('#zoom-fit');
   const {scale, x, y} = await tab.evaluate(() => window.mrezovnikViewer.view);
   const masks = {};
-  for (const [kind, colour] of Object.entries(MarkColours)) {
+  for (const {kind, rgb} of kinds.filter((entry) => entry.rgb)) {
     const cell = cells.find((fault) => fault.fault === kind);
     masks[kind] = await colourMask(tab, [x + (cell.column - 1) * scale, y + (cell.row - 1) * scale,
-                                         scale, scale], colour);
+                                         scale, scale], rgb);
   }
   const drawn = Object.entries(masks).map(([kind, mask]) => kind + ' ' +
                                           mask.reduce((sum, bit) => sum + bit, 0));
   await check(t, Object.values(masks).every((mask) => mask.reduce((sum, bit) => sum + bit, 0) >= 20),
         'every fault kind is marked on its cell: ' + drawn.join(', '));
-  const kinds = Object.keys(masks);
+  const marked = Object.keys(masks);
   const overlaps = [];
-  for (let a = 0; a < kinds.length; ++a) {
-    for (let b = a + 1; b < kinds.length; ++b) {
-      const both = masks[kinds[a]].filter((bit, k) => bit && masks[kinds[b]][k]).length;
-      const either = masks[kinds[a]].filter((bit, k) => bit || masks[kinds[b]][k]).length;
+  for (let a = 0; a < marked.length; ++a) {
+    for (let b = a + 1; b < marked.length; ++b) {
+      const both = masks[marked[a]].filter((bit, k) => bit && masks[marked[b]][k]).length;
+      const either = masks[marked[a]].filter((bit, k) => bit || masks[marked[b]][k]).length;
       overlaps.push(both / either);
     }
   }

@@ -49,7 +49,8 @@ function stopItem(viewer, stop) {
   item.className = 'stop';
   const where = stop.check === 0 ? texts.stopUnexpected : stop.line > 0 ?
       texts.stopInSubmission(stop.line, stop.check) : texts.stopInInput(stop.check);
-  item.textContent = where + '\n' + stop.message + '\n' +
+  const leftOut = stop.messageLeftOut > 0 ? '\u2026\n' + texts.messageGoesOn(stop.messageLeftOut) : '';
+  item.textContent = where + '\n' + stop.message + leftOut + '\n' +
       (stop.line > 0 || shownSubmission(viewer.run).blocks.length > 0 ? texts.restNotRead : texts.inputNotRead);
   return item;
 }

@@ -2,7 +2,7 @@
 // a title naming the submission and the test case, and the legend of colours and fault marks
 // below it. The file is named after the submission and the test case.
 import {$} from './dom.js';
-import {CanvasSize, Colours, FaultMarks, drawLegendMark} from './grid_canvas.js';
+import {CanvasSize, Colours, drawLegendMark} from './grid_canvas.js';
 import {shownSubmission} from './run_state.js';
 
 /** The height of the title above the grid, and of a legend line, in pixels. */
@@ -33,7 +33,7 @@ function legendEntries(viewer) {
   if (viewer.markDifferences && viewer.run.differences) {
     entries.push([swatch(Colours.difference), texts.legendDifference]);
   }
-  for (const kind of Object.keys(FaultMarks)) {
+  for (const kind of viewer.task.faultKinds) {
     entries.push([(context, x, y) => {
       const mark = document.createElement('canvas');
       mark.width = mark.height = 18;

@@ -1,14 +1,18 @@
 // The block on the screen: which block of which submission the page asks the worker for, and
-// how a block that came is shown; with a comparison, the pair's two blocks of one test case,
-// either of which the grid shows on the same cell and zoom, and the cells in which they differ.
+// how a block that came is shown, with its selected fault; with a comparison, the pair's two
+// blocks of one test case, either of which the grid shows on the same cell and zoom, and the
+// cells in which they differ. This module alone writes the run's shown block, its image, its
+// selected fault, the test case that the shown submission does not answer, and the pair's
+// blocks and their differences.
 import {markChosenBlock} from './block_list.js';
-import {markComparedTestCase} from './compare.js';
+import {forgetCounts} from './cell_counts.js';
+import {markComparedTestCase} from './comparison_list.js';
 import {$} from './dom.js';
-import {renderFaults} from './fault_list.js';
+import {markSelectedFault, renderFaults} from './fault_list.js';
 import {differenceImage, draw, fitView, gridImage, jumpToFault} from './grid_canvas.js';
-import {setStatus, say} from './status.js';
 import {shownSubmission} from './run_state.js';
-import {renderCounts} from './cell_counts.js';
+import {say, setStatus, updateState} from './status.js';
+import {noteTime} from './timings.js';
 
 /** The other submission of the compared pair, or -1. */
 function partner(run, s) {
@@ -30,6 +34,12 @@ export function firstBlockOf(run, s, testCase) {
   return run.submissions[s].blocks.findIndex((record) => record.testCase === testCase);
 }
 
+/** Lets go of the compared pair's blocks and their differences, as a comparison starts or ends. */
+export function forgetPairBlocks(run) {
+  run.pairBlocks = {};
+  run.differences = null;
+}
+
 /** The shown block's test case and parameters. */
 export function renderBlockTitle(viewer) {
   const block = viewer.run.block;
@@ -45,19 +55,18 @@ export function renderBlockTitle(viewer) {
 }
 
 /** Draws a block on the canvas with its faults, on the same view if asked to keep it. */
-export function displayBlock(viewer, block, keepView) {
+function displayBlock(viewer, block, keepView) {
   const run = viewer.run;
   run.block = block;
   run.missingTestCase = 0;
   run.image = gridImage(block);
-  run.counts = null;
   const pair = run.comparison?.pair;
   const other = pair && run.pairBlocks[partner(run, block.submission)];
   run.differences = other && other.record.testCase === block.record.testCase &&
       other.n === block.n ? differenceImage(block, other) : null;
   renderBlockTitle(viewer);
   $('block-message').textContent = block.message;
-  renderCounts(viewer);
+  forgetCounts(viewer);
   markChosenBlock(block.index);
   markComparedTestCase(viewer);
   renderFaults(viewer);
@@ -69,21 +78,19 @@ export function displayBlock(viewer, block, keepView) {
 /** Shows a block that the worker sent: on the canvas if its submission is the shown one. */
 export function takeBlock(viewer, message) {
   const run = viewer.run;
-  run.timings.blockArrived ??= performance.now() - run.started;
-  const block = {...message, selected: message.faults.length ? 0 : -1};
+  noteTime(run, 'blockArrived');
+  const keepView = message.submission === run.current && run.keepView && run.block !== null;
+  const block = {...message, selected: message.faults.length && !keepView ? 0 : -1};
   if (run.comparison) run.pairBlocks[message.submission] = block;
   if (message.submission === run.current) {
-    const keepView = run.keepView && run.block !== null;
-    if (keepView) block.selected = -1;
     displayBlock(viewer, block, keepView);
   } else if (run.block && partner(run, run.block.submission) === message.submission) {
     displayBlock(viewer, run.block, true);
   }
   if (run.timings.firstView === undefined && run.block) {
-    run.timings.firstView = performance.now() - run.started;
-    setStatus(viewer, {firstView: ['firstView', run.timings.firstView]});
+    setStatus(viewer, {firstView: ['firstView', noteTime(run, 'firstView')]});
   }
-  viewer.updateState();
+  updateState(viewer);
   viewer.worker.postMessage({type: 'drawn', run: run.number});
 }
 
@@ -103,7 +110,7 @@ export function showTestCase(viewer, s, testCase) {
     }
     if (cached && cached.record.testCase === testCase) {
       displayBlock(viewer, cached, run.block !== null);
-      viewer.updateState();
+      updateState(viewer);
       return;
     }
   }
@@ -119,6 +126,22 @@ export function showTestCase(viewer, s, testCase) {
   renderBlockTitle(viewer);
   $('block-message').textContent = '';
   renderFaults(viewer);
-  renderCounts(viewer);
+  forgetCounts(viewer);
   draw(viewer);
+}
+
+/** Selects fault f of the shown block and centres the canvas on its cell. */
+export function selectFault(viewer, f) {
+  const block = viewer.run.block;
+  if (!block || f < 0 || f >= block.faults.length) return;
+  block.selected = f;
+  markSelectedFault(viewer);
+  jumpToFault(viewer);
+}
+
+/** Selects the next fault (step 1) or the previous one (step -1), stopping at either end. */
+export function stepFault(viewer, step) {
+  const block = viewer.run.block;
+  if (!block || block.faults.length === 0) return;
+  selectFault(viewer, Math.max(0, Math.min(block.faults.length - 1, block.selected + step)));
 }

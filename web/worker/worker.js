@@ -11,9 +11,10 @@
 //   {type: 'counts', submission, row, column}  the counts of one cell of a shown block
 //   {type: 'report', submission}     the report of a submission, if it has not come yet
 //   {type: 'drawn'}                  the block last posted is on the screen
-// Messages to the page: 'progress', 'report', 'blocks' (verdicts as they are judged, then the
-// stop and the answers per test case), 'block', 'counts', 'timings', 'failed'; all but
-// 'timings' and 'failed' name their submission.
+// Messages to the page: 'module' (the module's task name and fault kinds, once it has started),
+// 'progress', 'report', 'blocks' (verdicts as they are judged, then the stop and the answers
+// per test case), 'block', 'counts', 'timings', 'failed'; all but 'module', 'timings' and
+// 'failed' name their submission, and all but 'module' their run.
 import {startModule} from './module_api.js';
 import {AheadSlices, SliceBytes} from './file_slices.js';
 import {newWorkerRun} from './worker_run.js';
@@ -70,7 +71,7 @@ function evaluate(worker, s) {
   postMessage({type: 'progress', run: run.run, submission: s, label: 'evaluating'});
   const stdout = [];
   worker.print = (line) => stdout.push(line);
-  const result = api.evaluate(run.paths.input, run.paths.submissions[s]);
+  const result = api.evaluate(run.sessions[s], run.paths.input, run.paths.submissions[s]);
   run.timings.evaluated ??= performance.now() - run.timings.started;
   postMessage({type: 'report', run: run.run, submission: s, ...result, stdout: stdout.join('\n'),
                timings: run.timings}, [result.reportBytes.buffer]);
@@ -242,19 +243,38 @@ async function onMessage(worker, message) {
     }
   } catch (error) {
     if (error === Superseded) return;
-    postMessage({type: 'failed', run: worker.run.run, error: String(error && error.stack || error)});
+    postMessage({type: 'failed', run: worker.run.run, error: describe(error)});
   }
 }
 
-/** The worker: the module, started at once and warmed until files come, and the run under way. */
+/** An error as the page shows it. */
+function describe(error) {
+  return String(error && error.stack || error);
+}
+
+/** Warms the module's code up until files come (warm_up.js), and notes how long it took. */
+async function warmUpWhileIdle(worker, api) {
+  const started = performance.now();
+  try {
+    await warmUp(api, pause, () => worker.run.run === 0);
+    if (worker.run.run === 0) worker.warmUpMs = performance.now() - started;
+  } catch (error) {
+    console.error('The warm-up failed: ' + describe(error));
+  }
+}
+
+/**
+ * The worker: the module, started at once and warmed until files come, and the run under way.
+ * Once the module has started, the page learns the module's task name and fault kinds; if it
+ * cannot start, the page learns why.
+ */
 function createWorker() {
   const worker = {api: null, run: newWorkerRun(0, null, []), print: () => {}, warmUpMs: null};
   worker.starting = startModule((line) => worker.print(line));
-  worker.starting.then(async (api) => {
-    const started = performance.now();
-    await warmUp(api, pause, () => worker.run.run === 0);
-    if (worker.run.run === 0) worker.warmUpMs = performance.now() - started;
-  }).catch((error) => console.error('The warm-up failed: ' + String(error && error.stack || error)));
+  worker.starting.then((api) => {
+    postMessage({type: 'module', taskName: api.taskName, faultKinds: api.kindNames});
+    return warmUpWhileIdle(worker, api);
+  }, (error) => postMessage({type: 'failed', run: worker.run.run, error: describe(error)}));
   return worker;
 }
 

@@ -37,15 +37,16 @@ function concat(...parts) {
 
 /** A made-up input file of two test cases, one with a small radius and one with a large, so
  * that both layouts of the grid check run; and a submission whose first block is accepted and
- * whose second is refused, so that the code of both verdicts runs. */
-export function warmUpFiles(codes) {
+ * whose second is refused, so that the code of both verdicts runs. In the module's cell
+ * characters `codes` and its task name. */
+export function warmUpFiles(codes, taskName) {
   const grid = rows(codes);
   const full = (2 * 40 + 1) ** 2 - 1;
   return {
-    input: concat('Mrezovje\n2\n\n1\n' + Side + ' 1 1 8\n', grid,
+    input: concat(taskName + '\n2\n\n1\n' + Side + ' 1 1 8\n', grid,
                   '\n2\n' + Side + ' 40 1 ' + full + '\n', grid),
-    submission: concat('warm-up\nMrezovje\n\n1\n', rows(codes, {paint: true}), '\n2\n',
-                       rows(codes, {whiten: true})),
+    submission: concat('warm-up\n' + taskName + '\n\n1\n', rows(codes, {paint: true}),
+                       '\n2\n', rows(codes, {whiten: true})),
   };
 }
 
@@ -54,7 +55,7 @@ export function warmUpFiles(codes) {
  * `idle()` holds; then shows the refused block, and lets everything go.
  */
 export async function warmUp(api, pause, idle) {
-  const {input, submission} = warmUpFiles(api.cellCodes);
+  const {input, submission} = warmUpFiles(api.cellCodes, api.taskName);
   const paths = {input: '/warm-up-input.txt', submission: '/warm-up-submission.txt'};
   api.writeFile(paths.input, input);
   api.writeFile(paths.submission, submission);

@@ -1,6 +1,8 @@
 // The page's texts, one table per language: Slovenian and English. The evaluator's own
 // messages and the report are shown as they are, untranslated. A text is a string, or a
-// function of the numbers and names that it speaks of.
+// function of the numbers and names that it speaks of. The words for the fault kinds are
+// keyed by the module's names of the kinds (fault_kinds.js): each kind needs one in each
+// language, which the browser tests check.
 
 /** The languages that the page speaks, by their tags. */
 export const Languages = ['sl', 'en'];
@@ -67,6 +69,8 @@ export const Texts = {
         '. vrstici oddane rešitve (napaka ' + check + '):',
     stopInInput: (check) => 'Vhodna datoteka ima napako (napaka ' + check + '):',
     stopUnexpected: 'Branje se je ustavilo zaradi nepričakovane napake:',
+    messageGoesOn: (bytes) => '(sporočilo se nadaljuje še ' + bytes + ' ' +
+        slovenianForm(bytes, ['bajt', 'bajta', 'bajte', 'bajtov']) + '; celo je v poročilu)',
     restNotRead: 'Preostanka oddane rešitve ocenjevalnik ne prebere.',
     inputNotRead: 'Oddane rešitve ocenjevalnik ne prebere.',
     faultsHeading: 'Napake prikazanega bloka:',
@@ -170,6 +174,8 @@ export const Texts = {
         ' of the submission (check ' + check + '):',
     stopInInput: (check) => 'The input file has a fault (check ' + check + '):',
     stopUnexpected: 'Reading stopped at an unexpected failure:',
+    messageGoesOn: (bytes) => '(the message goes on for ' + bytes + ' more ' +
+        englishForm(bytes, ['byte', 'bytes']) + '; the report holds it whole)',
     restNotRead: 'The evaluator does not read the rest of the submission.',
     inputNotRead: 'The evaluator does not read the submission.',
     faultsHeading: 'Faults of the shown block:',

@@ -1,10 +1,10 @@
 // The viewer's fault list: the shown block's faults with their kinds and the evaluator's
 // messages, how many more were left out, and the selected fault, which the canvas centres and
-// outlines. A click selects a fault; n or j and p or k step to the next and previous one, and
-// so do the arrow keys while the list has the focus. Each function takes the page's viewer
-// object (see viewer.js).
+// outlines. A click selects a fault (the viewer's selectFault); n or j and p or k step to the
+// next and previous one, and so do the arrow keys while the list has the focus. Each function
+// takes the page's viewer object (see viewer.js).
 import {$} from './dom.js';
-import {FaultMarks, jumpToFault} from './grid_canvas.js';
+import {FaultMarks} from './fault_kinds.js';
 
 /** One fault's list item: the kind's glyph in its colour, the kind's name, the message. */
 function faultItem(viewer, fault, f) {
@@ -19,7 +19,7 @@ function faultItem(viewer, fault, f) {
   kind.className = 'kind';
   kind.textContent = viewer.texts.faultKinds[fault.kind] + ':';
   item.append(glyph, kind, fault.message);
-  item.onclick = () => selectFault(viewer, f);
+  item.onclick = () => viewer.selectFault(f);
   return item;
 }
 
@@ -48,7 +48,7 @@ export function renderFaults(viewer) {
 }
 
 /** Marks the selected fault in the list and, unless asked not to, keeps it in sight. */
-function markSelectedFault(viewer, scroll = true) {
+export function markSelectedFault(viewer, scroll = true) {
   const list = $('faults');
   for (const item of list.querySelectorAll('li.chosen')) item.classList.remove('chosen');
   const item = list.querySelector('li[data-fault="' + viewer.run.block.selected + '"]');
@@ -57,28 +57,12 @@ function markSelectedFault(viewer, scroll = true) {
   if (scroll) item.scrollIntoView({block: 'nearest'});
 }
 
-/** Selects fault f of the shown block and centres the canvas on its cell. */
-function selectFault(viewer, f) {
-  const block = viewer.run.block;
-  if (!block || f < 0 || f >= block.faults.length) return;
-  block.selected = f;
-  markSelectedFault(viewer);
-  jumpToFault(viewer);
-}
-
-/** Selects the next fault (step 1) or the previous one (step -1), stopping at either end. */
-function stepFault(viewer, step) {
-  const block = viewer.run.block;
-  if (!block || block.faults.length === 0) return;
-  selectFault(viewer, Math.max(0, Math.min(block.faults.length - 1, block.selected + step)));
-}
-
-/** Steps through the faults at a key: true when the key was one of the fault keys. */
-export function faultKey(viewer, event) {
+/**
+ * The step through the faults that a key asks for: 1 to the next, -1 to the previous, or
+ * undefined when the key is none of the fault keys.
+ */
+export function faultStep(event) {
   const steps = {n: 1, j: 1, p: -1, k: -1};
   const inList = event.target === $('faults');
-  const step = steps[event.key] ?? (inList ? {ArrowDown: 1, ArrowUp: -1}[event.key] : undefined);
-  if (step === undefined) return false;
-  stepFault(viewer, step);
-  return true;
+  return steps[event.key] ?? (inList ? {ArrowDown: 1, ArrowUp: -1}[event.key] : undefined);
 }

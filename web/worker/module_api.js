@@ -10,6 +10,9 @@ import ReaderSource from 'bundled:reader';
 const ReportPath = '/report.txt';
 /** The most bytes of a report that the page shows as text. */
 const ReportShown = 1 << 20;
+/** The most bytes of a stop's message that the page shows: one may quote a line of any length,
+ * which the page could not lay out in reasonable time; the report holds it whole. */
+const StopMessageShown = 4096;
 /** Each byte as the character of the same code, so that the text shows every byte. */
 export function latin1(bytes) {
   let out = '';
@@ -51,6 +54,11 @@ function textAt(module, address, length) {
   return latin1(module.HEAPU8.subarray(address, address + length));
 }
 
+/** The NUL-terminated text at `address` of the module's memory. */
+function cText(module, address) {
+  return textAt(module, address, module.HEAPU8.indexOf(0, address) - address);
+}
+
 /** Calls `fill(address)` with `count` doubles of the module's memory; a copy of them. */
 function doubles(module, count, fill) {
   const address = module._malloc(Math.max(1, count) * 8);
@@ -77,8 +85,7 @@ export async function startModule(print) {
     slices.read(stream.node.contents, stream.viewerState ??= {}, buffer, offset, length, position);
   const kindNames = [];
   for (let kind = 0; kind < module._viewerFaultKindCount(); ++kind) {
-    const address = module._viewerFaultKindName(kind);
-    kindNames.push(textAt(module, address, module.HEAPU8.indexOf(0, address) - address));
+    kindNames.push(cText(module, module._viewerFaultKindName(kind)));
   }
   const [red, black, white] = module.HEAPU8.subarray(module._viewerCellCharacters()).slice(0, 3);
   const cellCodes = {red, black, white};
@@ -88,8 +95,12 @@ export async function startModule(print) {
     textAt(module, address, module._viewerTextLength(session));
 
   return {
+    /** The fault kinds' names, in the module's order (FaultKind's values). */
     kindNames,
+    /** The codes of the cell characters: {red, black, white}. */
     cellCodes,
+    /** The task's name, with which an input file and a submission's second line begin. */
+    taskName: cText(module, module._viewerTaskName()),
     readStats: slices.stats,
     /** Reads `bytes` of a chosen file from `from` on ahead; resolves once they came. */
     readAhead: (file, from, bytes) => slices.readAhead(file, from, bytes),
@@ -185,11 +196,17 @@ export async function startModule(print) {
       }
       return answers;
     },
-    /** The stop that ended the reading, or null. */
+    /**
+     * The stop that ended the reading, or null: its check, line, and its message's start with
+     * the number of bytes left out of it.
+     */
     stop(session) {
       const check = module._viewerStopCheck(session);
       if (check < 0) return null;
-      return {check, message: keptText(session, module._viewerStopMessage(session)),
+      const address = module._viewerStopMessage(session);
+      const length = module._viewerTextLength(session);
+      return {check, message: textAt(module, address, Math.min(length, StopMessageShown)),
+              messageLeftOut: Math.max(0, length - StopMessageShown),
               line: module._viewerStopLine(session)};
     },
     /**
@@ -232,21 +249,22 @@ export async function startModule(print) {
       return white < 0 ? null : {white, black: module._viewerBlackCount(session, row, column)};
     },
     /**
-     * Runs the evaluator on two mounted files: its exit code, the report's bytes and the
-     * start shown as text, and the header line of the block that the report refuses (or 0).
+     * Evaluates two mounted files as the evaluator does, for a session: the exit code, the
+     * report's bytes and the start shown as text, all written from the evaluation's outcome,
+     * and the header line of the block that it refused (or 0).
      */
-    evaluate(inputPath, submissionPath) {
+    evaluate(session, inputPath, submissionPath) {
       if (FS.analyzePath(ReportPath).exists) FS.unlink(ReportPath);
-      const exitCode = module.callMain(['eval', inputPath, submissionPath, ReportPath]);
+      const paths = [inputPath, submissionPath, ReportPath].map((path) => cString(module, path));
+      const exitCode = module._viewerEvaluate(session, ...paths);
+      paths.forEach((path) => module._free(path));
+      if (exitCode < 0) throw new Error('out of memory in the evaluation');
       const reportBytes = FS.analyzePath(ReportPath).exists ? FS.readFile(ReportPath) :
         new Uint8Array(0);
-      const path = cString(module, ReportPath);
-      const refusedAt = module._viewerRefusedHeaderLine(path);
-      module._free(path);
       if (FS.analyzePath(ReportPath).exists) FS.unlink(ReportPath);
       // A report may quote a line of any length; the page shows its start and offers it whole.
       return {exitCode, reportBytes, report: latin1(reportBytes.subarray(0, ReportShown)),
-              refusedAt};
+              refusedAt: module._viewerRefusedBlockLine(session)};
     },
   };
 }

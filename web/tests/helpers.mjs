@@ -27,16 +27,23 @@ const workRoot = resolve(process.env.WORK_DIR ?? join(root, 'build/viewer-tests'
 export const FirstViewLimitMs = 3000;
 export const ShownReportBytes = 1 << 20;
 export const OutlineColour = [0x00, 0xc8, 0xff];
-/** The colour of each fault kind's mark on the canvas (grid_canvas.js). */
-export const MarkColours = {
-  invalidCell: [0xcc, 0x79, 0xa7], redChanged: [0xf0, 0xe4, 0x42], blackChanged: [0x56, 0xb4, 0xe9],
-  whiteToRed: [0x00, 0x9e, 0x73], tooFewWhite: [0x00, 0x72, 0xb2], tooManyBlack: [0xe6, 0x9f, 0x00],
-};
 /** The case whose first block breaks every rule, and whose second block is accepted. */
 export const EveryKind = join(root, 'tests/diagnose/every-fault-kind-then-an-accepted-block');
 export const BrowserArgs = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic',
                             '--no-first-run', '--disable-background-networking',
                             '--disable-component-update', '--disable-sync'];
+
+/**
+ * The fault kinds of the page's module, in its order, each with the page's words for it in
+ * each language and its mark (null where the page has none), once the module has started;
+ * each mark's colour also as [red, green, blue].
+ */
+export async function pageFaultKinds(tab) {
+  await tab.waitForFunction(() => window.mrezovnikViewer.faultKinds.length > 0);
+  const kinds = await tab.evaluate(() => window.mrezovnikViewer.faultKinds);
+  return kinds.map((entry) => ({...entry, rgb: entry.mark &&
+    [1, 3, 5].map((at) => parseInt(entry.mark.colour.slice(at, at + 2), 16))}));
+}
 
 /** Records one check as a subtest of `t`, named by what it checks. */
 export function check(t, condition, what) {

@@ -1,6 +1,8 @@
 // The status line above the lists: the first view, the evaluation and the diagnosis, each a
-// text key with its arguments, spoken in the page's language.
+// text key with its arguments, spoken in the page's language; this module alone writes the
+// run's status. And the page's state, which the tests wait on and styles may use.
 import {$} from './dom.js';
+import {shownSubmission} from './run_state.js';
 
 /** A text of the page's language: a fixed one, or one made of `args`. */
 export function say(viewer, key, ...args) {
@@ -19,4 +21,13 @@ export function renderStatus(viewer) {
 export function setStatus(viewer, parts) {
   Object.assign(viewer.run.status, parts);
   renderStatus(viewer);
+}
+
+/** Sets the page's state for the tests and for styles: what has come so far. */
+export function updateState(viewer) {
+  const run = viewer.run;
+  if (!shownSubmission(run).reportIn) return;
+  if (run.block || run.missingTestCase) document.body.dataset.state = 'shown';
+  else if (run.diagnosisDone) document.body.dataset.state = shownSubmission(run).blocks.length ? 'report' : 'done';
+  else document.body.dataset.state = 'report';
 }

@@ -1,11 +1,11 @@
 // Reads the chosen files for the judge's readers a slice at a time, as they ask for them,
 // without reading both files whole first. Slices asked for ahead are read in the background
 // (by the reader's worker, reader.js) while the worker judges, and handed over when the worker
-// pauses; a reader that
-// gets ahead of them reads its slice at once, synchronously. Each slice read ahead is given
-// to the reader that reaches it and then let go, and each reader keeps the slice that it read
-// last, so that no reader reads a byte twice and nothing is kept for long; the slice got last
-// is also lent to another reader that needs it (the shown block, read again).
+// pauses; a reader that gets ahead of them reads its slice at once, synchronously. Each slice
+// read ahead is given to the reader that reaches it and then let go, and each reader keeps the
+// slice that it read last, so that no reader reads a byte twice and nothing is kept for long;
+// the slice got last is also lent to another reader that needs it (the shown block, read
+// again).
 
 /** Bytes of a slice. The readers ask for 128 KiB at a time; each read of a File costs a
  * round trip to the browser, so larger slices are read. */
@@ -13,16 +13,11 @@ export const SliceBytes = 8 << 20;
 /** How many slices beyond the one being read are read ahead. */
 export const AheadSlices = 4;
 
-/** Reads a slice in the background: resolves to the bytes of [start, end) of a file. */
-function readInBackground(file, start, end) {
-  return file.slice(start, end).arrayBuffer().then((buffer) => new Uint8Array(buffer));
-}
-
 /**
  * The slice reader: where a read finds its bytes, what is read ahead, and its counts. Slices
  * ahead are read by `background(file, start, end)`, which resolves to their bytes.
  */
-export function sliceReader(background = readInBackground) {
+export function sliceReader(background) {
   const reader = new FileReaderSync();
   /** Per file, its slices read ahead by index: a Uint8Array once read, a promise till then. */
   const ahead = new Map();

@@ -1,32 +1,7 @@
-// Two submissions of one input side by side, test case by test case: each one's verdict and
-// count by its first block answering the test case, the difference of the counts, and how
-// many test cases rose, fell, stayed the same or changed verdict. The page does not say which
-// direction is better: the contest's rules decide that.
+// The comparison's list: one row per test case with each submission's answer and the
+// difference of their counts, the summary above it, and the row of the shown test case
+// marked. A click on a row calls the viewer's showTestCase.
 import {$} from './dom.js';
-
-/** How a row's two answers compare: 'changed', 'rose', 'fell' or 'same'. */
-function direction(a, b) {
-  if (a.verdict !== b.verdict) return 'changed';
-  if (a.verdict !== 'accepted' || a.nearPairs === b.nearPairs) return 'same';
-  return b.nearPairs > a.nearPairs ? 'rose' : 'fell';
-}
-
-/**
- * The comparison of two submissions' answers per test case (module_api.js's answers()): a
- * row per test case, and the number of rows of each direction.
- */
-export function compareAnswers(a, b) {
-  const summary = {rose: 0, fell: 0, same: 0, changed: 0};
-  const rows = a.map((answerA, t) => {
-    const answerB = b[t];
-    const both = answerA.verdict === 'accepted' && answerB.verdict === 'accepted';
-    const row = {testCase: t + 1, a: answerA, b: answerB, direction: direction(answerA, answerB),
-                 difference: both ? answerB.nearPairs - answerA.nearPairs : null};
-    summary[row.direction] += 1;
-    return row;
-  });
-  return {rows, summary};
-}
 
 /** A count with its sign. */
 const signed = (number) => (number > 0 ? '+' : number < 0 ? '\u2212' : '\u00b1') + Math.abs(number);

@@ -1,7 +1,9 @@
 // The viewer's grid canvas: one block's grid at one pixel a cell, drawn scaled with zoom and
 // pan, with patterns once cells are large enough, a mark on every listed fault, and the
 // outline of the selected fault and its neighbourhood. Each function takes the page's viewer
-// object (see viewer.js); none keeps state of its own.
+// object (see viewer.js); none keeps state of its own. This module alone writes the view
+// (the scale and where the grid lies on the canvas).
+import {FaultMarks} from './fault_kinds.js';
 
 /** The canvas's width and height in pixels. */
 export const CanvasSize = 720;
@@ -19,19 +21,6 @@ export const Colours = {
   difference: [255, 0, 255],
 };
 
-/**
- * The mark of each fault kind: a shape, so that kinds are told apart without their hue, and a
- * colour of its own, drawn over a dark rim so that it shows on every cell colour; the glyph
- * is the same shape in the fault list's text.
- */
-export const FaultMarks = {
-  invalidCell: {shape: 'cross', colour: '#cc79a7', glyph: '\u2715'},
-  redChanged: {shape: 'circle', colour: '#f0e442', glyph: '\u25cb'},
-  blackChanged: {shape: 'star', colour: '#56b4e9', glyph: '\u2606'},
-  whiteToRed: {shape: 'diamond', colour: '#009e73', glyph: '\u25c7'},
-  tooFewWhite: {shape: 'triangleDown', colour: '#0072b2', glyph: '\u25bd'},
-  tooManyBlack: {shape: 'triangleUp', colour: '#e69f00', glyph: '\u25b3'},
-};
 /** The least size of a fault mark in canvas pixels, so that marks show on a whole grid. */
 const MinMarkPixels = 10;
 
@@ -112,6 +101,12 @@ export function jumpToFault(viewer) {
   const scale = Math.max(fitScale(n), Math.min(MaxCellPixels, Math.floor(CanvasSize / span)));
   viewer.view = {scale, x: Math.round(CanvasSize / 2 - (cell.column + 0.5) * scale),
                  y: Math.round(CanvasSize / 2 - (cell.row + 0.5) * scale)};
+  draw(viewer);
+}
+
+/** Moves the grid by (dx, dy) canvas pixels. */
+export function pan(viewer, dx, dy) {
+  viewer.view = {...viewer.view, x: viewer.view.x + dx, y: viewer.view.y + dy};
   draw(viewer);
 }
 
@@ -216,7 +211,7 @@ function drawFaultMarks(viewer) {
     if (cx < -reach || cy < -reach || cx > CanvasSize + reach || cy > CanvasSize + reach) continue;
     (byKind[fault.kind] ??= []).push([cx, cy]);
   }
-  for (const kind of Object.keys(FaultMarks)) {
+  for (const kind of viewer.task.faultKinds) {
     if (byKind[kind]) drawMarks(viewer.context, kind, byKind[kind], size);
   }
 }

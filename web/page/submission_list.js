@@ -1,7 +1,12 @@
 // The list of the run's submissions, in the order in which they were picked: each one's
 // accepted and refused blocks and its near-pair count summed over its accepted blocks, the
-// shown one marked; and the two pickers of a comparison.
+// shown one marked; the two pickers of a comparison; and the switch to another submission.
+// This module alone writes which submission the run shows.
+import {renderBlockList} from './block_list.js';
 import {$} from './dom.js';
+import {renderReport} from './report.js';
+import {chooseBlock, showTestCase} from './shown_block.js';
+import {updateState} from './status.js';
 
 /** One submission's list item. */
 function submissionItem(viewer, submission, s) {
@@ -16,7 +21,7 @@ function submissionItem(viewer, submission, s) {
   item.append(name, ': ' + viewer.texts.submissionSummary(accepted, submission.refused,
                                                           submission.acceptedNearPairs) +
               (submission.diagnosisDone ? '' : viewer.texts.stillJudging));
-  item.onclick = () => viewer.switchSubmission(s);
+  item.onclick = () => switchSubmission(viewer, s);
   return item;
 }
 
@@ -42,4 +47,26 @@ export function renderSubmissionList(viewer) {
   $('submission-panel').hidden = submissions.length < 2;
   fillPicker($('compare-a'), submissions, 0);
   fillPicker($('compare-b'), submissions, 1);
+}
+
+/** Shows submission s: its report and blocks, and the shown test case's block in it. */
+export function switchSubmission(viewer, s) {
+  const run = viewer.run;
+  if (s < 0 || s >= run.submissions.length || s === run.current) return;
+  const testCase = run.block?.record.testCase ?? run.missingTestCase;
+  run.current = s;
+  if (!run.submissions[s].reportIn) {
+    viewer.worker.postMessage({type: 'report', run: run.number, submission: s});
+  }
+  renderReport(viewer);
+  renderBlockList(viewer);
+  renderSubmissionList(viewer);
+  updateState(viewer);
+  if (testCase) {
+    showTestCase(viewer, s, testCase);
+    return;
+  }
+  const blocks = run.submissions[s].blocks;
+  const refused = blocks.findIndex((record) => record.faultTotal > 0);
+  if (blocks.length) chooseBlock(viewer, s, Math.max(0, refused));
 }

@@ -1,16 +1,17 @@
 // Bundles the viewer into one self-contained HTML file with esbuild: the page's modules
-// (viewer.js and what it imports), the bundled examples, and the worker's bundle (worker.js
-// with the WebAssembly evaluator, its .wasm embedded, and the reader's worker, reader.js, as a
-// text) as a text from which the page starts a Web Worker. One file works when opened from disk, where a page may not fetch its scripts,
-// and from any static server.
+// (page/viewer.js and what it imports) into page/index.html, the bundled examples, and the
+// worker's bundle (worker/worker.js with the WebAssembly evaluator, its .wasm embedded, and the
+// reader's worker, worker/reader.js, as a text) as a text from which the page starts a Web
+// Worker. One file works when opened from disk, where a page may not fetch its scripts, and
+// from any static server.
 //
-//   node build.mjs VIEWER_DIR EXAMPLES_DIR MODULE_JS OUTPUT_HTML NPM_DIR
+//   node build.mjs WEB_DIR EXAMPLES_DIR MODULE_JS OUTPUT_HTML NPM_DIR
 // NPM_DIR holds the node_modules into which `npm ci` installed package-lock.json's esbuild.
 import {readFileSync, writeFileSync} from 'node:fs';
 import {createRequire} from 'node:module';
 import {join, resolve} from 'node:path';
 
-const [viewerDir, examplesDir, modulePath, outputPath, npmDir] = process.argv.slice(2);
+const [webDir, examplesDir, modulePath, outputPath, npmDir] = process.argv.slice(2);
 const esbuild = createRequire(join(resolve(npmDir), 'package.json'))('esbuild');
 
 /** An esbuild plugin that gives the modules named `prefix:name` from `contents[name]`. */
@@ -42,11 +43,11 @@ const wasmModule = {
 
 /**
  * One bundle's code: an immediately run script, not minified, so that it reads as written;
- * its comments name the modules relative to the viewer's folder.
+ * its comments name the modules relative to WEB_DIR.
  */
 async function bundle(entry, plugins) {
   const result = await esbuild.build({
-    entryPoints: [entry], absWorkingDir: resolve(viewerDir), bundle: true, write: false,
+    entryPoints: [entry], absWorkingDir: resolve(webDir), bundle: true, write: false,
     format: 'iife',
     target: 'es2022', charset: 'utf8', legalComments: 'none', logLevel: 'warning', plugins,
   });
@@ -59,15 +60,15 @@ const examples = {
   accepted: read(join(examplesDir, 'submission-accepted.txt')),
   rejected: read(join(examplesDir, 'submission-rejected.txt')),
 };
-const worker = await bundle('worker.js', [wasmModule, provided('bundled', {
-  reader: {contents: await bundle('reader.js', []), loader: 'text'},
+const worker = await bundle('worker/worker.js', [wasmModule, provided('bundled', {
+  reader: {contents: await bundle('worker/reader.js', []), loader: 'text'},
 })]);
-const page = await bundle('viewer.js', [provided('bundled', {
+const page = await bundle('page/viewer.js', [provided('bundled', {
   examples: {contents: JSON.stringify(examples), loader: 'json'},
   worker: {contents: worker, loader: 'text'},
 })]);
 // Inside a <script> element, no text may close it.
 const script = '<script>\n' + page.replace(/<\/(script)/gi, '<\\/$1') + '\n</script>';
-const html = readFileSync(join(viewerDir, 'index.html'), 'utf8')
+const html = readFileSync(join(webDir, 'page', 'index.html'), 'utf8')
     .replace('<!-- bundle:scripts -->', () => script);
 writeFileSync(outputPath, html, 'utf8');

@@ -1,7 +1,8 @@
 // The canvas under the pointer: the wheel zooms, a drag pans, and the hovered cell is named
-// with its white and black counts against b and c, which the worker computes.
+// with its white and black counts against b and c, which the worker computes. This module
+// alone writes the hovered cell and the run's counts of it.
 import {$} from './dom.js';
-import {CanvasSize, cellAt, draw, zoom} from './grid_canvas.js';
+import {CanvasSize, cellAt, pan, zoom} from './grid_canvas.js';
 import {say} from './status.js';
 
 /** The name of a cell character in the page's language. */
@@ -30,6 +31,12 @@ export function renderCounts(viewer) {
       say(viewer, 'cellCounts', block.d, white, block.b, black, block.c);
 }
 
+/** Lets go of the hovered cell's counts, as another block (or none) is shown. */
+export function forgetCounts(viewer) {
+  viewer.run.counts = null;
+  renderCounts(viewer);
+}
+
 /** Keeps the counts of the hovered cell that the worker computed, and shows them. */
 export function showCounts(viewer, counts) {
   const hovered = viewer.hovered;
@@ -43,7 +50,7 @@ export function showCounts(viewer, counts) {
 }
 
 /** Asks the worker for the counts of the cell under the pointer. */
-export function hover(viewer, cell) {
+function hover(viewer, cell) {
   const same = cell && viewer.hovered && cell.row === viewer.hovered.row &&
       cell.column === viewer.hovered.column;
   if (same) return;
@@ -80,10 +87,8 @@ export function bindCanvas(viewer) {
   canvas.addEventListener('pointermove', (event) => {
     const [px, py] = canvasPoint(viewer, event);
     if (drag && viewer.run.block) {
-      viewer.view = {...viewer.view, x: viewer.view.x + px - drag[0],
-                     y: viewer.view.y + py - drag[1]};
+      pan(viewer, px - drag[0], py - drag[1]);
       drag = [px, py];
-      draw(viewer);
     }
     hover(viewer, cellAt(viewer, px, py));
   });

@@ -31,6 +31,9 @@ async function testBadInput(t, tab) {
           what + ': the report equals the native one' + (whole ? '' : ' (its first MB shown)'));
     if (!whole) await check(t, /download it/.test(shown.note), what + ': the page offers the whole report');
     await check(t, shown.listed <= 10002, what + ': the block list stays short (' + shown.listed + ' lines)');
+    const stopShown = await tab.evaluate(() => document.querySelector('#blocks li.stop')?.textContent ?? '');
+    await check(t, stopShown.length <= 5000, what + ': the stop shows at most its message\'s start (' +
+          stopShown.length + ' characters)');
     await check(t, shown.downloadSha256 === sha256(expected.report), what + ': its download is the native report');
   }
 }
