@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "evaluation/evaluation.h"
+#include "standings/standings_page.h"
 #include "tests/support/temp_file.h"
 
 namespace {
@@ -117,6 +118,19 @@ TEST(Standings, AFileIsJudgedAsTheEvaluatorJudgesIt) {
     EXPECT_EQ(unreadable.verdict, FileVerdict::Unreadable) << path;
     EXPECT_EQ(contestantText(unreadable), path);
   }
+}
+
+TEST(Standings, ThePageHoldsTheDocumentWithNoTagOfIt) {
+  const auto count = [](const std::string& page, const std::string& text) {
+    std::size_t found = 0;
+    for (std::size_t at = page.find(text); at != std::string::npos; at = page.find(text, at + 1)) {
+      ++found;
+    }
+    return found;
+  };
+  const std::string page = standingsPage(R"({"message": "</script><!-- x"})");
+  EXPECT_EQ(count(page, "</script"), count(standingsPage("{}"), "</script"));
+  EXPECT_EQ(count(page, R"({"message": "\u003c/script>\u003c!-- x"})"), 1U) << page;
 }
 
 TEST(Standings, ALongMessageIsCut) {
