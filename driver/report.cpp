@@ -37,6 +37,11 @@ std::string failureLine(Check check, std::string_view message) {
   return failureStart(checkNumber(check)).append(shownMessage(message));
 }
 
+std::string failureReportLine(const Outcome& outcome) {
+  if (outcome.checkFailed()) return failureLine(outcome.failure.check, outcome.failure.message);
+  return std::string(UnexpectedFailureText);
+}
+
 void writeReport(std::FILE* report, const Outcome& outcome) {
   switch (outcome.kind) {
     case OutcomeKind::Accepted:

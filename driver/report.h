@@ -27,6 +27,11 @@ void writeFailureReport(std::FILE* report, int32_t checkNumber, std::string_view
 /// to its first NUL byte, "Napaka [Mrezovnik:<number>]: <message>".
 std::string failureLine(Check check, std::string_view message);
 
+/// The first line of the report of an outcome that is not accepted, without its line end: the
+/// failure line, or the unexpected-error form's text; for a program that tells the failure on
+/// standard error.
+std::string failureReportLine(const Outcome& outcome);
+
 /// The unexpected-error form, for any failure that is not a failed check.
 void writeUnexpectedReport(std::FILE* report);
 

@@ -42,12 +42,15 @@ TEST(Report, FailureFormCopiesTheMessageAsDataUpToItsFirstNul) {
 TEST(Report, TheOutcomeChoosesTheForm) {
   Outcome outcome;
   EXPECT_EQ(writtenToStream([&](std::FILE* f) { writeReport(f, outcome); }),
-            "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.\n-1\n");
-  outcome.failure = {Check::MissingLine, "manjka 1. vrstica"};
+            failureReportLine(outcome) + "\n-1\n");
+  EXPECT_EQ(failureReportLine(outcome),
+            "Nepricakovana napaka.  Predlagamo, da obvestis organizatorje tekmovanja.");
+  outcome.failure = {Check::MissingLine, "manjka 1. vrstica\0x"s};
   for (const OutcomeKind kind : {OutcomeKind::Refused, OutcomeKind::InputFault}) {
     outcome.kind = kind;
     EXPECT_EQ(writtenToStream([&](std::FILE* f) { writeReport(f, outcome); }),
               failureLine(Check::MissingLine, "manjka 1. vrstica\0x"s) + "\n-1\n");
+    EXPECT_EQ(failureReportLine(outcome), "Napaka [Mrezovnik:69]: manjka 1. vrstica");
   }
   EXPECT_EQ(failureLine(Check::MissingLine, "manjka 1. vrstica"),
             "Napaka [Mrezovnik:69]: manjka 1. vrstica");

@@ -57,8 +57,8 @@ CountsByTestCase readBestCounts(const std::string& path, int32_t testCaseCount) 
   bool anyCount = false;
   std::string line;
   while (readLineIfPresent(reader, line)) {
-    std::array<int64_t, 1> blockCount{};
     if (reader.lineNo == 1 && line == "OK") {
+      std::array<int64_t, 1> blockCount{};
       // A whole accepted report: its block count follows, then its result lines.
       if (!readLineIfPresent(reader, line) || !parseNumbers(line, blockCount)) {
         fail(path, reader.lineNo, "an accepted report's \"OK\" is followed by its block count");

@@ -51,16 +51,17 @@ int32_t readBlockHeader(LineReader& reader, int32_t testCount, std::string& line
 
 }  // namespace
 
-ContestantNumber readContestantNumber(LineReader& reader) {
-  ContestantNumber number{};
-  const std::size_t length = readRow(reader, number.data(), number.size());
+std::string readContestantNumber(LineReader& reader) {
+  constexpr std::size_t Digits = 6;
+  char number[Digits];
+  const std::size_t length = readRow(reader, number, Digits);
   constexpr char Message[] = "stevilka tekmovalca bi morala imeti 6 stevk";
-  if (length != number.size()) throwAssertion(Message, __FILE__, Check::ContestantNumberLength);
+  if (length != Digits) throwAssertion(Message, __FILE__, Check::ContestantNumberLength);
   for (const char digit : number) {
     if (digit < '0' || digit > '9')
       throwAssertion(Message, __FILE__, Check::ContestantNumberDigits);
   }
-  return number;
+  return {number, Digits};
 }
 
 SubmissionReader::SubmissionReader(LineReader& reader, const std::vector<TestCase>& testCases)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,13 +19,6 @@ struct SubmittedGrid {
   /// The offset in the submission of the block's first row, from which it can be read again.
   uint64_t rowsOffset = 0;
 };
-
-/// A contestant number: the six decimal digits of a submission's first line.
-using ContestantNumber = std::array<char, 6>;
-
-/// Reads line 1 of a submission, the contestant number (checks 248, 249; check 69 when the file
-/// is empty). Only its length is kept of a longer line.
-ContestantNumber readContestantNumber(LineReader& reader);
 
 /// The one reader of the submission: its two header lines, then one block at a time. It only
 /// reads: the evaluation judges each block with the grid check, the diagnosis lists its
@@ -49,6 +41,10 @@ class SubmissionReader {
   /// The header line being read.
   std::string line_;
 };
+
+/// Reads line 1 of a submission and returns it: the contestant number, six decimal digits
+/// (checks 69, 248, 249). Only its length is kept of a longer line.
+std::string readContestantNumber(LineReader& reader);
 
 /// Reads the rows of a block that answers `testCase` into `block`, its header line being the
 /// reader's last line (check 217 for a row of another length): as the submission reader

@@ -16,7 +16,7 @@ namespace {
 constexpr std::size_t HeaderChunk = 4096;
 
 /// The contestant number of the file's line 1, or nothing where it is none.
-std::optional<ContestantNumber> contestantOf(const std::string& path) {
+std::optional<std::string> contestantOf(const std::string& path) {
   TextFile file(path, HeaderChunk);
   LineReader reader{file};
   try {

@@ -51,7 +51,7 @@ struct JudgedFile {
   /// The file's path, as listed.
   std::string path;
   /// Line 1, where it is a contestant number (six digits), whatever the verdict.
-  std::optional<ContestantNumber> contestant;
+  std::optional<std::string> contestant;
   /// The verdict.
   FileVerdict verdict = FileVerdict::Unreadable;
   /// Refused: the check that failed and its message, cut by cutMessage.

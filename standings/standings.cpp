@@ -99,7 +99,7 @@ std::string pathText(std::string_view path) {
 }
 
 std::string contestantText(const JudgedFile& file) {
-  if (file.contestant) return {file.contestant->begin(), file.contestant->end()};
+  if (file.contestant) return *file.contestant;
   return pathText(file.path);
 }
 

@@ -19,10 +19,7 @@ JudgedFile judged(const std::string& path, const std::string& number, FileVerdic
                   std::vector<TestResult> firstBlocks = {}) {
   JudgedFile file;
   file.path = path;
-  if (!number.empty()) {
-    file.contestant = ContestantNumber{};
-    number.copy(file.contestant->data(), file.contestant->size());
-  }
+  if (!number.empty()) file.contestant = number;
   file.verdict = verdict;
   file.positions.assign(firstBlocks.size(), 1);
   file.firstBlocks = std::move(firstBlocks);

@@ -17,6 +17,10 @@
 #   expected/                  files that the run must leave in the scratch folder, at the
 #                              same paths, byte for byte (written as the target's text mode
 #                              writes them, like the report)
+#   expected-bytes/            the same for files that the program writes in binary mode:
+#                              the same bytes on every target
+#   stdout-bytes.txt           the expected standard output of a program that writes it in
+#                              binary mode: the same bytes on every target
 #   absent                     paths (one a line) that the run must not leave in the scratch
 #                              folder, such as a folder that a failed run must not make
 #   answer.txt                 a third file, copied into the scratch folder like the two others
@@ -150,15 +154,19 @@ else
   [ -s "$scratch/.stderr" ] && fail "standard error is not empty: $(head -c 300 "$scratch/.stderr")"
 fi
 
-if [ -d "$case_dir/expected" ]; then
+for expected_dir in expected expected-bytes; do
+  [ -d "$case_dir/$expected_dir" ] || continue
   while IFS= read -r -d '' expected_file; do
-    relative=${expected_file#"$case_dir/expected/"}
+    relative=${expected_file#"$case_dir/$expected_dir/"}
     [ -f "$scratch/$relative" ] || fail "the run left no $relative"
-    expected_copy=$(as_target_writes "$expected_file" "expected-${relative//\//-}")
+    expected_copy=$expected_file
+    if [ "$expected_dir" = expected ]; then
+      expected_copy=$(as_target_writes "$expected_file" "expected-${relative//\//-}")
+    fi
     cmp -s "$scratch/$relative" "$expected_copy" ||
       { diff "$expected_copy" "$scratch/$relative" | head -20; fail "$relative differs"; }
-  done < <(find "$case_dir/expected" -type f -print0)
-fi
+  done < <(find "$case_dir/$expected_dir" -type f -print0)
+done
 
 if [ -f "$case_dir/absent" ]; then
   while IFS= read -r relative; do
@@ -168,6 +176,9 @@ fi
 
 if [ "$mode" != normal ]; then
   :
+elif [ -f "$case_dir/stdout-bytes.txt" ]; then
+  cmp -s "$scratch/.stdout" "$case_dir/stdout-bytes.txt" ||
+    { diff "$case_dir/stdout-bytes.txt" "$scratch/.stdout" | head -20; fail "standard output differs"; }
 elif [ -f "$case_dir/stdout.txt" ]; then
   expected_stdout=$case_dir/stdout.txt
   [ -f "$case_dir/stdout_binary" ] || expected_stdout=$(as_target_writes "$expected_stdout" stdout)

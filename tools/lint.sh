@@ -19,7 +19,7 @@ echo "== clang-format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "== clang-tidy"
-run-clang-tidy -quiet -p "$build" -j "$jobs" "$(pwd)/(textio|codepath|grid|judge|readers|diagnosis|driver|standings|generator|viewer|tests|tools)/.*\.cpp$" \
+run-clang-tidy -quiet -p "$build" -j "$jobs" "$(pwd)/(textio|codepath|grid|judge|readers|diagnosis|driver|standings|generator|merge|viewer|tests|tools)/.*\.cpp$" \
   >"$build/clang-tidy.log" 2>&1 || { grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u; exit 1; }
 
 echo "== cppcheck"

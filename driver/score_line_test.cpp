@@ -1,0 +1,48 @@
+#include "driver/score_line.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+/// An outcome of the given kind over four test cases.
+Outcome outcomeOf(OutcomeKind kind, std::vector<TestResult> results = {}) {
+  Outcome outcome;
+  outcome.kind = kind;
+  outcome.results = std::move(results);
+  outcome.testCaseCount = 4;
+  return outcome;
+}
+
+TEST(ScoreLine, CountScoreOfAnAcceptedSubmissionZeroOfARefusedOneNoneWithoutAScore) {
+  const struct {
+    const char* what;
+    Outcome outcome;
+    std::string line;
+  } cases[] = {
+      {"accepted: a test case answered twice counts by its first block",
+       outcomeOf(OutcomeKind::Accepted, {{3, 5}, {1, 2}, {3, 100}}), "Score = 7\n"},
+      {"accepted, past 32 bits", outcomeOf(OutcomeKind::Accepted, {{2, 5'000'000'000}, {4, 1}}),
+       "Score = 5000000001\n"},
+      {"accepted with no block", outcomeOf(OutcomeKind::Accepted), "Score = 0\n"},
+      {"refused", outcomeOf(OutcomeKind::Refused), "Score = 0\n"},
+      {"the input file at fault", outcomeOf(OutcomeKind::InputFault), ""},
+      {"an unexpected failure", outcomeOf(OutcomeKind::UnexpectedFailure), ""},
+  };
+  // The pattern by which the runners read the score.
+  const std::regex runners(R"(^\s*Score\s*=\s*(\d+)\s*$)");
+  for (const auto& c : cases) {
+    const std::string line = scoreLine(c.outcome);
+    EXPECT_EQ(line, c.line) << c.what;
+    if (line.empty()) continue;
+    std::smatch match;
+    const std::string withoutLineEnd = line.substr(0, line.size() - 1);
+    ASSERT_TRUE(std::regex_match(withoutLineEnd, match, runners)) << c.what;
+    EXPECT_EQ("Score = " + match[1].str() + "\n", line) << c.what;
+  }
+}
+
+}  // namespace
