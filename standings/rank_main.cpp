@@ -1,13 +1,16 @@
 // mrezovnik-rank: the standings of a contest, for its organisers: every submission judged as
 // `mrezovnik eval` judges it, on every core, each contestant's relative score against the best
 // counts, ranked, and written as CSV, JSON and a page.
+#include <array>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "driver/output_path.h"
 #include "driver/report.h"
 #include "evaluation/best_counts.h"
 #include "evaluation/evaluation.h"
@@ -27,6 +30,16 @@ namespace {
 
 /// An exit code for a failure that is no fault of a file, such as exhausted memory.
 constexpr int ExitUnexpected = 5;
+
+/// The names of the files that a run writes in its folder.
+constexpr std::string_view ResultsName = "results.csv";
+constexpr std::string_view StandingsName = "standings.csv";
+constexpr std::string_view BestName = "best.txt";
+constexpr std::string_view JsonName = "standings.json";
+constexpr std::string_view PageName = "standings.html";
+constexpr std::string_view ChangesName = "changes.csv";
+constexpr std::array WrittenNames = {ResultsName, StandingsName, BestName,
+                                     JsonName,    PageName,      ChangesName};
 
 /// Prints a message for the organisers on standard error, made fit for a terminal.
 void tell(const std::string& message) {
@@ -51,13 +64,16 @@ std::vector<OutputFile> outputFiles(const Standings& standings, const ComparedRu
   std::string json = standingsJson(standings, compared);
   std::string page = standingsPage(json);
   std::vector<OutputFile> files = {
-      textFile("results.csv", resultsCsv(standings)),
-      textFile("standings.csv", standingsCsv(standings)),
-      {"best.txt", [&best = standings.best](std::FILE* out) { writeBestCounts(out, best); }},
-      textFile("standings.json", std::move(json)),
-      textFile("standings.html", std::move(page)),
+      textFile(std::string(ResultsName), resultsCsv(standings)),
+      textFile(std::string(StandingsName), standingsCsv(standings)),
+      {std::string(BestName),
+       [&best = standings.best](std::FILE* out) { writeBestCounts(out, best); }},
+      textFile(std::string(JsonName), std::move(json)),
+      textFile(std::string(PageName), std::move(page)),
   };
-  if (compared != nullptr) files.push_back(textFile("changes.csv", changesCsv(compared->changes)));
+  if (compared != nullptr) {
+    files.push_back(textFile(std::string(ChangesName), changesCsv(compared->changes)));
+  }
   return files;
 }
 
@@ -78,6 +94,20 @@ void printSummary(const Standings& standings, const std::string& out) {
             std::string(entry.word);
   }
   std::printf("%s; the standings are in %s\n", line.c_str(), out.c_str());
+}
+
+/// What is wrong where a file that the run would write or remove in its folder is a file that
+/// it reads (the input file, a submission), through any link; "" when none is.
+std::string replacedFile(const RankCall& call, const std::vector<SubmissionFile>& files) {
+  for (const std::string_view name : WrittenNames) {
+    const std::string path = (std::filesystem::path(call.out) / name).string();
+    if (namesSameFile(path.c_str(), call.input.c_str())) return path + " is the input file";
+    for (const SubmissionFile& file : files) {
+      if (namesSameFile(path.c_str(), file.path.c_str()))
+        return path + " is the submission " + file.path;
+    }
+  }
+  return "";
 }
 
 /// The whole run of a sound command line; its exit code.
@@ -102,13 +132,17 @@ int rank(const RankCall& call) {
     }
   }
   const std::vector<SubmissionFile> files = listSubmissionFiles(call.submissions);
+  if (const std::string replaced = replacedFile(call, files); !replaced.empty()) {
+    tell(replaced + ", which the standings would replace; nothing was written");
+    return ExitWriteFailed;
+  }
   const Standings standings =
       rankFiles(judgeAll(call, files, testCases), files, testCaseCount, *call.better, call.policy);
   testCases.clear();
   if (call.compare) compared = ComparedRun{*call.compare, compareRuns(earlier, standings)};
   const std::string problem = writeOutputFolder(
       call.out, outputFiles(standings, compared ? &*compared : nullptr),
-      compared ? std::vector<std::string_view>{} : std::vector<std::string_view>{"changes.csv"});
+      compared ? std::vector<std::string_view>{} : std::vector<std::string_view>{ChangesName});
   if (!problem.empty()) {
     tell(problem);
     return ExitWriteFailed;
