@@ -68,20 +68,9 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 target=${MREZOVNIK_TARGET:-linux}
-skip_targets=("$target")
-[ "$target" = wasm ] && skip_targets+=(linux)
-[ -n "${MREZOVNIK_SANITIZED:-}" ] && skip_targets+=(sanitized)
-for skip_target in "${skip_targets[@]}"; do
-  if [ -f "$case_dir/${skip_target}_skip" ]; then
-    echo "SKIP on $target: $(cat "$case_dir/${skip_target}_skip")"
-    exit 77
-  fi
-done
-
-if [ -f "$case_dir/memory_limit_kb" ] && [ ${#launcher[@]} -gt 0 ]; then
-  echo "SKIP on $target: the memory limit would bind the emulator ${launcher[0]##*/}, not the program"
-  exit 77
-fi
+# shellcheck source=tests/case_skips.sh
+source "$(dirname "${BASH_SOURCE[0]}")/case_skips.sh"
+skip_case_unless_meant_here "$case_dir" "${launcher[@]}"
 
 for file in input.txt submission.txt answer.txt; do
   [ -e "$case_dir/$file" ] && cp "$case_dir/$file" "$scratch/$file"
