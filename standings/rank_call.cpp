@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "driver/option_value.h"
+
 namespace {
 
 /// The policy named by `word`, or nothing.
@@ -90,15 +92,10 @@ std::string parseRankCall(int argc, const char* const* argv, RankCall& call) {
       call.help = true;
       return "";
     }
-    const std::size_t equals = argument.find('=');
-    std::string problem;
-    if (equals != std::string_view::npos) {
-      problem = takeOption(argument.substr(0, equals), argument.substr(equals + 1), call);
-    } else if (k + 1 < argc) {
-      problem = takeOption(argument, argv[++k], call);
-    } else {
-      problem = std::string(argument) + " needs a value";
-    }
+    const std::string problem =
+        takeOptionValue(argc, argv, k, [&call](std::string_view name, std::string_view value) {
+          return takeOption(name, value, call);
+        });
     if (!problem.empty()) return problem;
   }
   return checkComplete(call);
