@@ -66,7 +66,7 @@ std::string parseJudgeCall(int argc, const char* const* argv, JudgeCall& call) {
       call.paths.emplace_back(argument);
       continue;
     }
-    const std::string problem =
+    std::string problem =
         takeOptionValue(argc, argv, k, [&call](std::string_view name, std::string_view value) {
           return takeOption(name, value, call);
         });

@@ -92,7 +92,7 @@ std::string parseRankCall(int argc, const char* const* argv, RankCall& call) {
       call.help = true;
       return "";
     }
-    const std::string problem =
+    std::string problem =
         takeOptionValue(argc, argv, k, [&call](std::string_view name, std::string_view value) {
           return takeOption(name, value, call);
         });
