@@ -21,6 +21,8 @@
 #                              the same bytes on every target
 #   stdout-bytes.txt           the expected standard output of a program that writes it in
 #                              binary mode: the same bytes on every target
+#   absent                     paths (one a line) that the run must not leave in the scratch
+#                              folder, such as a folder that a failed run must not make
 #   answer.txt                 a third file, copied into the scratch folder like the two others
 #   exit_code                  the expected exit code; 0 when absent
 #   args                       the command line after the program name, one line; the words
@@ -154,6 +156,12 @@ for expected_dir in expected expected-bytes; do
       { diff "$expected_copy" "$scratch/$relative" | head -20; fail "$relative differs"; }
   done < <(find "$case_dir/$expected_dir" -type f -print0)
 done
+
+if [ -f "$case_dir/absent" ]; then
+  while IFS= read -r relative; do
+    [ -z "$relative" ] || [ ! -e "$scratch/$relative" ] || fail "the run left $relative"
+  done <"$case_dir/absent"
+fi
 
 if [ "$mode" != normal ]; then
   :
