@@ -2,18 +2,11 @@
 
 #include <cinttypes>
 #include <cstdint>
+#include <string>
 
+#include "driver/text_encoding.h"
 #include "judge/cell_fault.h"
 #include "judge/fault_kinds.h"
-
-namespace {
-
-/// Whether a byte stands for itself in a JSON string as written here.
-bool isPlain(unsigned char byte) {
-  return byte >= 0x20 && byte < 0x7f && byte != '"' && byte != '\\';
-}
-
-}  // namespace
 
 DiagnosisJson::DiagnosisJson(std::FILE* out) : out_(out) { write("{\"blocks\": ["); }
 
@@ -22,27 +15,9 @@ void DiagnosisJson::write(std::string_view text) { std::fwrite(text.data(), 1, t
 void DiagnosisJson::writeNumber(int64_t value) { std::fprintf(out_, "%" PRId64, value); }
 
 void DiagnosisJson::writeString(std::string_view text) {
-  write("\"");
-  std::size_t plainStart = 0;
-  for (std::size_t k = 0; k < text.size(); ++k) {
-    const auto byte = static_cast<unsigned char>(text[k]);
-    if (isPlain(byte)) continue;
-    write(text.substr(plainStart, k - plainStart));
-    plainStart = k + 1;
-    if (byte == '"' || byte == '\\') {
-      const char escaped[] = {'\\', static_cast<char>(byte)};
-      write({escaped, 2});
-    } else if (byte <= 0x9f) {
-      std::fprintf(out_, "\\u%04x", static_cast<unsigned>(byte));
-    } else {
-      // U+00A0 to U+00FF in UTF-8.
-      const char encoded[] = {static_cast<char>(0xc0 | byte >> 6),
-                              static_cast<char>(0x80 | (byte & 0x3f))};
-      write({encoded, 2});
-    }
-  }
-  write(text.substr(plainStart));
-  write("\"");
+  std::string json;
+  appendJsonString(json, text, HighBytes::Latin1);
+  write(json);
 }
 
 void DiagnosisJson::takeBlock(const BlockDiagnosis& block) {

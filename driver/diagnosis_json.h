@@ -7,8 +7,9 @@
 
 /// Writes a diagnosis to a stream as one JSON document, block by block as it is made:
 ///   {"blocks": [<block>, ...], "stop": null | {"check": <number or null>, "message": ...}}
-/// Texts are written byte by byte: a byte of 160 or more as the character of the same code,
-/// control bytes (0 to 31, 127 to 159) escaped, so that any message gives valid JSON.
+/// Texts are written as appendJsonString writes a Latin-1 text: a byte of 160 or more as the
+/// character of the same code, control bytes (0 to 31, 127 to 159) escaped, so that any message
+/// gives valid JSON.
 class DiagnosisJson : public DiagnosisSink {
  public:
   /// Starts the document on `out`.

@@ -2,11 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cctype>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
+
+/// Whether a line, without its line end, matches the runners' pattern
+/// ^\s*Score\s*=\s*(\d+)\s*$ (written out by hand: GCC 12 warns inside <regex>).
+bool matchesRunnersPattern(std::string_view line) {
+  const auto skipSpace = [&line] {
+    while (!line.empty() && std::isspace(static_cast<unsigned char>(line.front())))
+      line.remove_prefix(1);
+  };
+  const auto take = [&line](std::string_view word) {
+    if (!line.starts_with(word)) return false;
+    line.remove_prefix(word.size());
+    return true;
+  };
+  skipSpace();
+  if (!take("Score")) return false;
+  skipSpace();
+  if (!take("=")) return false;
+  skipSpace();
+  const std::size_t digits = line.find_first_not_of("0123456789");
+  if (digits == 0 || line.empty()) return false;
+  line.remove_prefix(digits == std::string_view::npos ? line.size() : digits);
+  skipSpace();
+  return line.empty();
+}
 
 /// An outcome of the given kind over four test cases.
 Outcome outcomeOf(OutcomeKind kind, std::vector<TestResult> results = {}) {
@@ -32,17 +57,15 @@ TEST(ScoreLine, CountScoreOfAnAcceptedSubmissionZeroOfARefusedOneNoneWithoutASco
       {"the input file at fault", outcomeOf(OutcomeKind::InputFault), ""},
       {"an unexpected failure", outcomeOf(OutcomeKind::UnexpectedFailure), ""},
   };
-  // The pattern by which the runners read the score.
-  const std::regex runners(R"(^\s*Score\s*=\s*(\d+)\s*$)");
   for (const auto& c : cases) {
     const std::string line = scoreLine(c.outcome);
     EXPECT_EQ(line, c.line) << c.what;
-    if (line.empty()) continue;
-    std::smatch match;
-    const std::string withoutLineEnd = line.substr(0, line.size() - 1);
-    ASSERT_TRUE(std::regex_match(withoutLineEnd, match, runners)) << c.what;
-    EXPECT_EQ("Score = " + match[1].str() + "\n", line) << c.what;
+    if (!line.empty()) {
+      EXPECT_TRUE(matchesRunnersPattern(line.substr(0, line.size() - 1))) << c.what;
+    }
   }
+  EXPECT_FALSE(matchesRunnersPattern("Score = "));
+  EXPECT_FALSE(matchesRunnersPattern("Score = 7 points"));
 }
 
 }  // namespace

@@ -2,12 +2,6 @@
 
 #include <cmath>
 
-std::optional<Better> betterNamed(std::string_view word) {
-  if (word == "higher") return Better::Higher;
-  if (word == "lower") return Better::Lower;
-  return std::nullopt;
-}
-
 CountsByTestCase firstBlockCounts(const std::vector<TestResult>& results, int32_t testCaseCount) {
   CountsByTestCase counts(static_cast<std::size_t>(testCaseCount));
   for (const TestResult& result : results) {
@@ -15,6 +9,22 @@ CountsByTestCase firstBlockCounts(const std::vector<TestResult>& results, int32_
     if (!count) count = result.nearPairs;
   }
   return counts;
+}
+
+std::optional<Better> betterNamed(std::string_view word) {
+  for (const BetterEntry& entry : BetterWords) {
+    if (entry.word == word) return entry.better;
+  }
+  return std::nullopt;
+}
+
+void keepBetterCounts(CountsByTestCase& best, const CountsByTestCase& counts, Better better) {
+  for (std::size_t t = 0; t < counts.size() && t < best.size(); ++t) {
+    if (!counts[t]) continue;
+    const bool improves =
+        !best[t] || (better == Better::Higher ? *counts[t] > *best[t] : *counts[t] < *best[t]);
+    if (improves) best[t] = counts[t];
+  }
 }
 
 int64_t countScore(const std::vector<TestResult>& results, int32_t testCaseCount) {

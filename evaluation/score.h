@@ -15,8 +15,27 @@
 /// Which way a count is better: the contest's rules say, never the evaluator.
 enum class Better : uint8_t { Higher, Lower };
 
-/// The direction that a command line's word names ("higher" or "lower"), or none.
+/// A direction with the word that a command line names it by.
+struct BetterEntry {
+  /// The direction.
+  Better better;
+  /// Its word: "higher" or "lower".
+  std::string_view word;
+};
+
+/// Every direction, in the order of their values.
+inline constexpr BetterEntry BetterWords[] = {{Better::Higher, "higher"}, {Better::Lower, "lower"}};
+
+static_assert(BetterWords[0].better == Better::Higher && BetterWords[1].better == Better::Lower,
+              "the table lists the directions in the order of their values");
+
+/// The direction named by `word`, or nothing.
 std::optional<Better> betterNamed(std::string_view word);
+
+/// The word of a direction.
+constexpr std::string_view betterWord(Better better) {
+  return BetterWords[static_cast<std::size_t>(better)].word;
+}
 
 /// A count per test case, indexed by test case number - 1; empty where none is known.
 using CountsByTestCase = std::vector<std::optional<int64_t>>;
@@ -26,6 +45,10 @@ CountsByTestCase firstBlockCounts(const std::vector<TestResult>& results, int32_
 
 /// The count score: the sum, over the test cases answered, of the first block's count.
 int64_t countScore(const std::vector<TestResult>& results, int32_t testCaseCount);
+
+/// Takes into `best` each count of `counts` that is better than the one that it holds, or
+/// where it holds none: over every accepted submission, the best count known.
+void keepBetterCounts(CountsByTestCase& best, const CountsByTestCase& counts, Better better);
 
 /// A test case's fraction of the best count known: 0 where it is not answered; otherwise
 /// yours / best (higher is better) or best / yours (lower is better), at most 1, and 1 where

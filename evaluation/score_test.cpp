@@ -51,6 +51,22 @@ TEST(Score, TheRelativeScoreIsTheMeanOverEveryTestCase) {
   EXPECT_EQ(relativeScore(results, 3, best, Better::Lower), (1 + 4.0 / 6) / 3);
 }
 
+TEST(Score, TheBestCountIsTheHighestOrTheLowestAnswered) {
+  CountsByTestCase higher(3);
+  CountsByTestCase lower(3);
+  for (const CountsByTestCase& counts :
+       {CountsByTestCase{5, std::nullopt, 0}, CountsByTestCase{2, std::nullopt, 7},
+        CountsByTestCase{9, std::nullopt, std::nullopt}}) {
+    keepBetterCounts(higher, counts, Better::Higher);
+    keepBetterCounts(lower, counts, Better::Lower);
+  }
+  EXPECT_EQ(higher, (CountsByTestCase{9, std::nullopt, 7}));
+  EXPECT_EQ(lower, (CountsByTestCase{2, std::nullopt, 0}));
+  EXPECT_EQ(betterNamed("lower"), Better::Lower);
+  EXPECT_EQ(betterNamed("Higher"), std::nullopt);
+  EXPECT_EQ(betterWord(Better::Higher), "higher");
+}
+
 TEST(Score, DecimalTextRoundsToSixDecimalsWithoutTrailingZeros) {
   const std::vector<std::pair<double, std::string>> cases = {
       {0, "0"},

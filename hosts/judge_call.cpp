@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "driver/option_value.h"
+
 namespace {
 
 /// The table entry of a host word, or null.
@@ -64,15 +66,10 @@ std::string parseJudgeCall(int argc, const char* const* argv, JudgeCall& call) {
       call.paths.emplace_back(argument);
       continue;
     }
-    const std::size_t equals = argument.find('=');
-    std::string problem;
-    if (equals != std::string_view::npos) {
-      problem = takeOption(argument.substr(0, equals), argument.substr(equals + 1), call);
-    } else if (k + 1 < argc) {
-      problem = takeOption(argument, argv[++k], call);
-    } else {
-      problem = std::string(argument) + " needs a value";
-    }
+    std::string problem =
+        takeOptionValue(argc, argv, k, [&call](std::string_view name, std::string_view value) {
+          return takeOption(name, value, call);
+        });
     if (!problem.empty()) return problem;
   }
   return checkComplete(call);

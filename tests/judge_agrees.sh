@@ -25,18 +25,12 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 target=${MREZOVNIK_TARGET:-linux}
-skip_targets=("$target")
-[ "$target" = wasm ] && skip_targets+=(linux)
-[ -n "${MREZOVNIK_SANITIZED:-}" ] && skip_targets+=(sanitized)
-for skip_target in "${skip_targets[@]}"; do
-  [ -f "$case_dir/${skip_target}_skip" ] && { echo "SKIP: $(cat "$case_dir/${skip_target}_skip")"; exit 77; }
-done
+# shellcheck source=tests/case_skips.sh
+source "$(dirname "${BASH_SOURCE[0]}")/case_skips.sh"
+skip_case_unless_meant_here "$case_dir" "${launcher[@]}"
 [ -f "$case_dir/args" ] && { echo "SKIP: the case gives its own command line"; exit 77; }
 memory_limit_kb=
-if [ -f "$case_dir/memory_limit_kb" ]; then
-  [ ${#launcher[@]} -gt 0 ] && { echo "SKIP: the memory limit would bind the emulator"; exit 77; }
-  memory_limit_kb=$(tr -d '[:space:]' <"$case_dir/memory_limit_kb")
-fi
+[ -f "$case_dir/memory_limit_kb" ] && memory_limit_kb=$(tr -d '[:space:]' <"$case_dir/memory_limit_kb")
 for file in input.txt submission.txt; do
   [ -e "$case_dir/$file" ] && cp "$case_dir/$file" "$scratch/$file"
 done

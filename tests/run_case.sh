@@ -21,6 +21,8 @@
 #                              the same bytes on every target
 #   stdout-bytes.txt           the expected standard output of a program that writes it in
 #                              binary mode: the same bytes on every target
+#   absent                     paths (one a line) that the run must not leave in the scratch
+#                              folder, such as a folder that a failed run must not make
 #   answer.txt                 a third file, copied into the scratch folder like the two others
 #   exit_code                  the expected exit code; 0 when absent
 #   args                       the command line after the program name, one line; the words
@@ -66,20 +68,9 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 target=${MREZOVNIK_TARGET:-linux}
-skip_targets=("$target")
-[ "$target" = wasm ] && skip_targets+=(linux)
-[ -n "${MREZOVNIK_SANITIZED:-}" ] && skip_targets+=(sanitized)
-for skip_target in "${skip_targets[@]}"; do
-  if [ -f "$case_dir/${skip_target}_skip" ]; then
-    echo "SKIP on $target: $(cat "$case_dir/${skip_target}_skip")"
-    exit 77
-  fi
-done
-
-if [ -f "$case_dir/memory_limit_kb" ] && [ ${#launcher[@]} -gt 0 ]; then
-  echo "SKIP on $target: the memory limit would bind the emulator ${launcher[0]##*/}, not the program"
-  exit 77
-fi
+# shellcheck source=tests/case_skips.sh
+source "$(dirname "${BASH_SOURCE[0]}")/case_skips.sh"
+skip_case_unless_meant_here "$case_dir" "${launcher[@]}"
 
 for file in input.txt submission.txt answer.txt; do
   [ -e "$case_dir/$file" ] && cp "$case_dir/$file" "$scratch/$file"
@@ -165,6 +156,12 @@ for expected_dir in expected expected-bytes; do
       { diff "$expected_copy" "$scratch/$relative" | head -20; fail "$relative differs"; }
   done < <(find "$case_dir/$expected_dir" -type f -print0)
 done
+
+if [ -f "$case_dir/absent" ]; then
+  while IFS= read -r relative; do
+    [ -z "$relative" ] || [ ! -e "$scratch/$relative" ] || fail "the run left $relative"
+  done <"$case_dir/absent"
+fi
 
 if [ "$mode" != normal ]; then
   :

@@ -19,8 +19,13 @@ echo "== clang-format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "== clang-tidy"
-run-clang-tidy -quiet -p "$build" -j "$jobs" "$(pwd)/(textio|codepath|grid|judge|readers|diagnosis|driver|generator|merge|viewer|tests|tools)/.*\.cpp$" \
-  >"$build/clang-tidy.log" 2>&1 || { grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u; exit 1; }
+# Every product folder (the add_subdirectory lines after "# The product folders" in
+# CMakeLists.txt, as tools/layers.sh reads them), the tests and the tools; and their headers.
+mapfile -t folders < <(sed -n '/^# The product folders/,/^$/s/^add_subdirectory(\(.*\))$/\1/p' CMakeLists.txt)
+checked=$(IFS='|'; echo "${folders[*]}|tests|tools")
+run-clang-tidy -quiet -p "$build" -j "$jobs" -header-filter="^/.*/($checked|bench|fuzz)/" \
+  "$(pwd)/($checked)/.*\.cpp$" >"$build/clang-tidy.log" 2>&1 ||
+  { grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u; exit 1; }
 
 echo "== cppcheck"
 cppcheck --project="$build/compile_commands.json" --library=googletest \
