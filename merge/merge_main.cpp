@@ -89,7 +89,7 @@ int merge(const MergeCall& call) {
     return ExitInputFault;
   }
   std::fputs(mergeTableText(plan.table).c_str(), stderr);
-  if (!plan.table.complete()) return fail(ExitFailed, "a submission could not be read whole");
+  if (!plan.table.complete()) return fail(ExitFailed, IncompleteMerge);
   return writeMerged(call, plan);
 }
 
@@ -117,6 +117,6 @@ int main(int argc, char** argv) {
   try {
     return merge(call);
   } catch (...) {
-    return fail(ExitFailed, "the merge failed unexpectedly, such as out of memory");
+    return fail(ExitFailed, UnexpectedMergeFailure);
   }
 }

@@ -65,6 +65,13 @@ struct MergeTable {
 /// The contestant number written when no file has one.
 inline constexpr char NoContestantNumber[] = "000000";
 
+/// What stops a merge whose table is not complete().
+inline constexpr char IncompleteMerge[] = "a submission could not be read whole";
+
+/// What stops a merge that failed unexpectedly.
+inline constexpr char UnexpectedMergeFailure[] =
+    "the merge failed unexpectedly, such as out of memory";
+
 /// Chooses, for each of `testCases`, the best block that is valid on its own among the
 /// submissions at `paths`, read in that order: the one whose near-pair count is better, as
 /// `better` says; between equal counts, the earliest (by file, then within the file).

@@ -1,7 +1,8 @@
 // The functions that the viewer's worker calls beside the evaluator: the diagnosis of every
-// block, a few blocks a call, the test cases, and the shown block's cells, faults and
-// neighbourhood counts, all from the judge's own readers and checks. Positions, offsets and counts
-// that may pass 2^31 are handed over as doubles, which hold them exactly.
+// block, a few blocks a call, the test cases, the shown block's cells, faults and
+// neighbourhood counts, and the merge of the loaded submissions, all from the judge's own
+// readers and checks. Positions, offsets and counts that may pass 2^31 are handed over as
+// doubles, which hold them exactly.
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
 #else
@@ -10,11 +11,16 @@
 #endif
 
 #include <cstdint>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "evaluation/score.h"
 #include "grid/cells.h"
 #include "grid/test_case.h"
 #include "judge/cell_fault.h"
+#include "viewer/viewer_merge.h"
 #include "viewer/viewer_session.h"
 
 namespace {
@@ -32,6 +38,14 @@ const CellFault& shownFault(const ViewerSession* session, int32_t f) {
 /// The shown block's test case.
 const TestCase& shownTestCase(const ViewerSession* session) {
   return *session->shown().block.testCase;
+}
+
+/// The lines of a text, one path a line.
+std::vector<std::string> pathLines(const char* text) {
+  std::vector<std::string> paths;
+  std::istringstream lines(text);
+  for (std::string path; std::getline(lines, path);) paths.push_back(path);
+  return paths;
 }
 
 }  // namespace
@@ -290,5 +304,38 @@ EMSCRIPTEN_KEEPALIVE int32_t viewerBlackCount(ViewerSession* session, int32_t i,
     return -1;
   }
 }
+
+/// Merges the submissions at `submissionPaths` (one path a line, in the order loaded) as
+/// mrezovnik-merge INPUT SUBMISSION... --better `better` ("higher" or "lower") does; null when
+/// out of memory, or when `better` names no direction. Read it with viewerMergeFailed,
+/// viewerMergeText and viewerMergeLength, and end it with viewerMergeDestroy.
+EMSCRIPTEN_KEEPALIVE ViewerMerge* viewerMerge(const char* inputPath, const char* submissionPaths,
+                                              const char* better) {
+  try {
+    const std::optional<Better> direction = betterNamed(better);
+    if (!direction) return nullptr;
+    return new ViewerMerge(mergeSubmissions(inputPath, pathLines(submissionPaths), *direction));
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+/// 1 when the merge's text says what stopped it, 0 when it is the merged submission.
+EMSCRIPTEN_KEEPALIVE int32_t viewerMergeFailed(const ViewerMerge* merge) {
+  return merge->failed ? 1 : 0;
+}
+
+/// The merge's text: the merged submission's bytes, or what stopped the merge.
+EMSCRIPTEN_KEEPALIVE const char* viewerMergeText(const ViewerMerge* merge) {
+  return merge->text.data();
+}
+
+/// The length of the merge's text in bytes.
+EMSCRIPTEN_KEEPALIVE double viewerMergeLength(const ViewerMerge* merge) {
+  return static_cast<double>(merge->text.size());
+}
+
+/// Ends a merge made by viewerMerge.
+EMSCRIPTEN_KEEPALIVE void viewerMergeDestroy(ViewerMerge* merge) { delete merge; }
 
 }  // extern "C"

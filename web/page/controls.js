@@ -1,11 +1,12 @@
-// The page's controls: the file pickers, the drop zone, the examples, the zoom, comparison and
-// saving buttons, and the keys. Each calls the feature's module, and a new run the viewer's
+// The page's controls: the file pickers, the drop zone, the examples, the zoom, comparison,
+// merging and saving buttons, and the keys. Each calls the feature's module, and a new run the viewer's
 // open().
 import Examples from 'bundled:examples';
 import {markDifferences, stopComparing} from './compare.js';
 import {$} from './dom.js';
 import {faultStep} from './fault_list.js';
 import {CanvasSize, fitView, jumpToFault, zoom} from './grid_canvas.js';
+import {downloadMerge} from './merge_download.js';
 import {whenTaskKnown} from './page_messages.js';
 import {saveView} from './png.js';
 import {stepFault} from './shown_block.js';
@@ -24,7 +25,10 @@ async function sortDropped(viewer, files) {
   return [files[inputIndex], files.filter((file, k) => k !== inputIndex)];
 }
 
-/** The file pickers, the drop zone, the examples, the zoom, comparison and saving buttons. */
+/**
+ * The file pickers, the drop zone, the examples, the zoom, comparison, merging and saving
+ * buttons.
+ */
 export function bindControls(viewer) {
   const [input, submissions] = [$('input-file'), $('submission-file')];
   const picked = () => {
@@ -66,6 +70,8 @@ export function bindControls(viewer) {
   $('stop-comparing').onclick = () => stopComparing(viewer);
   $('mark-differences').onchange = (event) => markDifferences(viewer, event.target.checked);
   $('save-png').onclick = () => saveView(viewer);
+  $('merge-higher').onclick = () => downloadMerge(viewer, 'higher');
+  $('merge-lower').onclick = () => downloadMerge(viewer, 'lower');
 }
 
 /** The keys: the faults' (fault_list.js), the submissions', the pair's and the marks'. */

@@ -101,6 +101,21 @@ export const Texts = {
     comparisonRow: (testCase, a, b, difference) => 'testni primer ' + testCase + ': A ' + a +
         '; B ' + b + (difference === null ? '' : '; razlika ' + difference),
     showing: (label, name) => 'prikazana rešitev ' + label + ': ' + name,
+    mergeLabel: 'Prenesi najboljše od teh:',
+    mergeHigher: 'večje število je boljše',
+    mergeLower: 'manjše število je boljše',
+    mergeHint: 'Za vsak testni primer najboljši blok teh rešitev, ki je veljaven sam zase, v ' +
+        'eni datoteki; katero število je boljše, določajo pravila tekmovanja.',
+    merging: 'združujem …',
+    merged: (name) => 'preneseno: ' + name,
+    mergeFailed: (problem) => 'Združevanje ni uspelo:\n' + problem,
+    chartHeading: 'Število bližnjih parov po testnih primerih, po prvem bloku vsakega:',
+    chartTestCase: 'testni primer',
+    chartCount: 'pari bližnjih črnih polj (logaritemska lestvica)',
+    chartPoint: (name, testCase, count) => name + ': testni primer ' + testCase + ', ' + count +
+        ' ' + slovenianForm(count, ['par', 'para', 'pari', 'parov']) + ' bližnjih črnih polj',
+    chartNote: 'Vrzel: prvi blok testnega primera je zavrnjen ali pa rešitev nanj ne odgovarja. ' +
+        'Klik na točko prikaže njen blok.',
     markDifferences: 'označi različna polja',
     differingCells: (count) => 'različnih polj: ' + count,
     legendDifference: 'polje, ki se razlikuje od druge rešitve para',
@@ -204,6 +219,21 @@ export const Texts = {
     comparisonRow: (testCase, a, b, difference) => 'test case ' + testCase + ': A ' + a +
         '; B ' + b + (difference === null ? '' : '; difference ' + difference),
     showing: (label, name) => 'showing ' + label + ': ' + name,
+    mergeLabel: 'Download the best of these:',
+    mergeHigher: 'higher counts are better',
+    mergeLower: 'lower counts are better',
+    mergeHint: 'For each test case, the best block of these submissions that is valid on its ' +
+        'own, in one file; which counts are better, the contest\'s rules decide.',
+    merging: 'merging …',
+    merged: (name) => 'downloaded: ' + name,
+    mergeFailed: (problem) => 'The merge failed:\n' + problem,
+    chartHeading: 'Near pairs by test case, from each one\'s first block:',
+    chartTestCase: 'test case',
+    chartCount: 'near pairs (logarithmic scale)',
+    chartPoint: (name, testCase, count) => name + ': test case ' + testCase + ', ' + count + ' ' +
+        englishForm(count, ['near pair', 'near pairs']),
+    chartNote: 'A gap: the test case\'s first block is refused, or the submission does not ' +
+        'answer it. A click on a point shows its block.',
     markDifferences: 'mark the cells that differ',
     differingCells: (count) => count + ' ' + englishForm(count, ['cell differs', 'cells differ']),
     legendDifference: 'cell that differs from the pair\'s other submission',

@@ -3,11 +3,13 @@
 // language and texts.
 import {renderBlockList} from './block_list.js';
 import {renderCounts} from './cell_counts.js';
+import {renderChart} from './chart.js';
 import {renderComparison} from './comparison_list.js';
 import {$} from './dom.js';
 import {renderFaults} from './fault_list.js';
 import {Texts, LanguageStorageKey, chooseLanguage} from './i18n.js';
 import {renderLegend} from './legend.js';
+import {renderMergeNote} from './merge_download.js';
 import {renderReport} from './report.js';
 import {renderBlockTitle} from './shown_block.js';
 import {renderStatus} from './status.js';
@@ -35,6 +37,8 @@ function applyLanguage(viewer, language) {
   renderBlockTitle(viewer);
   renderFaults(viewer);
   renderCounts(viewer);
+  renderChart(viewer);
+  renderMergeNote(viewer);
 }
 
 /** The language chosen before, if the browser lets the page remember one. */

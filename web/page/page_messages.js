@@ -1,10 +1,11 @@
 // What the page does with each message of the worker: the module's task name and fault kinds,
 // progress, each submission's report, its blocks' verdicts as they are judged, a shown block,
-// a cell's counts, the timings. This module alone writes what the worker tells of each
+// a cell's counts, a merge, the timings. This module alone writes what the worker tells of each
 // submission (its verdicts, counts, stop, answers and report), whether the whole run is
 // diagnosed, who waits for that, and the task as the module defines it.
 import {appendBlocks, renderRefusedCount, showStop} from './block_list.js';
 import {showCounts} from './cell_counts.js';
+import {renderChart} from './chart.js';
 import {$} from './dom.js';
 import {renderLegend} from './legend.js';
 import {renderReport} from './report.js';
@@ -86,6 +87,8 @@ function takeBlocks(viewer, message) {
   if (message.done) {
     Object.assign(submission, {diagnosisDone: true, stop: message.stop, answers: message.answers});
     if (message.stop && s === run.current) showStop(viewer);
+    // Drawn from the second submission on: the first view never waits for it.
+    renderChart(viewer);
   }
   renderSubmissionList(viewer);
   if (!message.done || run.submissions.some((other) => !other.diagnosisDone)) return;
@@ -119,6 +122,7 @@ export function onWorkerMessage(viewer, message) {
   else if (message.type === 'blocks') takeBlocks(viewer, message);
   else if (message.type === 'block') takeBlock(viewer, message);
   else if (message.type === 'counts') showCounts(viewer, message);
+  else if (message.type === 'merged') viewer.takeMerged(message);
   else if (message.type === 'timings') keepWorkerTimings(run, message.timings);
   else if (message.type === 'failed') showFailure(viewer, message);
 }

@@ -4,6 +4,7 @@
 import {$} from './dom.js';
 import {CanvasSize, Colours, drawLegendMark} from './grid_canvas.js';
 import {shownSubmission} from './run_state.js';
+import {saveFile} from './save_file.js';
 
 /** The height of the title above the grid, and of a legend line, in pixels. */
 const TitleHeight = 28;
@@ -81,12 +82,5 @@ export function viewPicture(viewer) {
 export async function saveView(viewer) {
   if (!viewer.run.block) return;
   const {picture, name} = viewPicture(viewer);
-  const blob = await new Promise((resolve) => picture.toBlob(resolve, 'image/png'));
-  const link = document.createElement('a');
-  link.href = URL.createObjectURL(blob);
-  link.download = name;
-  document.body.appendChild(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  saveFile(await new Promise((resolve) => picture.toBlob(resolve, 'image/png')), name);
 }

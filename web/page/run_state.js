@@ -8,6 +8,7 @@
 //                                                     shown_block.js
 //   counts (the hovered cell's)                       cell_counts.js
 //   comparison                                        compare.js
+//   merges (those asked of the worker), mergeNote     merge_download.js
 //   status                                            status.js
 //   timings                                           timings.js
 
@@ -26,14 +27,17 @@ export function newSubmission(name) {
  * A run's state: its number, when its files were given, its timings, its submissions, the one
  * shown, the shown block (`block`: {submission, index, record, message, n, d, b, c, cellCodes,
  * inputCells, cells, faults, selected}) and its image at one pixel a cell, the hovered
- * cell's counts, the status line's parts, who waits for the whole diagnosis, and the
- * comparison, if any, with the pair's blocks of the shown test case and where they differ.
+ * cell's counts, the status line's parts, who waits for the whole diagnosis, the
+ * comparison, if any, with the pair's blocks of the shown test case and where they differ, and
+ * the merges asked for ({asked, waiting: id -> {resolve, reject, started}}) with the note on
+ * the last one.
  */
 export function newRun(number, names) {
   return {number, started: performance.now(), timings: {}, submissions: names.map(newSubmission),
           current: 0, block: null, image: null, counts: null, status: {},
           diagnosisDone: names.length === 0, waiting: [], comparison: null, pairBlocks: {},
-          differences: null, keepView: false, missingTestCase: 0};
+          differences: null, keepView: false, missingTestCase: 0,
+          merges: {asked: 0, waiting: new Map()}, mergeNote: null};
 }
 
 /** The submission that the page shows. */

@@ -49,8 +49,11 @@ export function renderSubmissionList(viewer) {
   fillPicker($('compare-b'), submissions, 1);
 }
 
-/** Shows submission s: its report and blocks, and the shown test case's block in it. */
-export function switchSubmission(viewer, s) {
+/**
+ * Shows submission s: its report and blocks, and its kept block `index` if one is given, else
+ * the shown test case's block in it.
+ */
+export function switchSubmission(viewer, s, index = -1) {
   const run = viewer.run;
   if (s < 0 || s >= run.submissions.length || s === run.current) return;
   const testCase = run.block?.record.testCase ?? run.missingTestCase;
@@ -62,6 +65,10 @@ export function switchSubmission(viewer, s) {
   renderBlockList(viewer);
   renderSubmissionList(viewer);
   updateState(viewer);
+  if (index >= 0) {
+    chooseBlock(viewer, s, index);
+    return;
+  }
   if (testCase) {
     showTestCase(viewer, s, testCase);
     return;

@@ -2,12 +2,13 @@
 // opens, gives it an input file and any number of submissions, and shows each submission's
 // report (report.js) and blocks (block_list.js), the chosen block on the grid canvas
 // (shown_block.js, grid_canvas.js) with its faults (fault_list.js), the list of submissions
-// (submission_list.js) and a comparison of two of them (compare.js), in the reader's language
-// (language.js), driven by the controls and keys (controls.js) and the worker's messages
-// (page_messages.js). Each piece of a run's state has one module that writes it (run_state.js
+// (submission_list.js), a comparison of two of them (compare.js), a chart of their counts
+// (chart.js) and their merge (merge_download.js), in the reader's language (language.js),
+// driven by the controls and keys (controls.js) and the worker's messages (page_messages.js). Each piece of a run's state has one module that writes it (run_state.js
 // lists them); this one makes the viewer and starts each run.
 import WorkerSource from 'bundled:worker';
 import {bindCanvas} from './cell_counts.js';
+import {bindChart, renderChart} from './chart.js';
 import {compare, stopComparing} from './compare.js';
 import {renderComparison} from './comparison_list.js';
 import {bindControls, bindKeys} from './controls.js';
@@ -16,6 +17,7 @@ import {kindVocabulary} from './fault_kinds.js';
 import {draw} from './grid_canvas.js';
 import {Texts} from './i18n.js';
 import {bindLanguage} from './language.js';
+import {abandonMerges, askMerge, renderMergeNote, takeMerged} from './merge_download.js';
 import {onWorkerMessage, unknownTask} from './page_messages.js';
 import {newRun, shownSubmission} from './run_state.js';
 import {chooseBlock, firstBlockOf, selectFault, showTestCase} from './shown_block.js';
@@ -28,6 +30,7 @@ import {renderSubmissionList, switchSubmission} from './submission_list.js';
  */
 function startRun(viewer, input, submissions) {
   for (const submission of viewer.run.submissions) URL.revokeObjectURL(submission.reportUrl);
+  abandonMerges(viewer.run, 'a newer run replaced the merged one');
   viewer.runs += 1;
   viewer.run = newRun(viewer.runs, submissions.map((file) => file.name));
   for (const id of ['report', 'report-note', 'blocks', 'exit-code', 'block-title',
@@ -42,6 +45,8 @@ function startRun(viewer, input, submissions) {
   document.body.dataset.diagnosis = 'running';
   renderSubmissionList(viewer);
   renderComparison(viewer);
+  renderChart(viewer);
+  renderMergeNote(viewer);
   draw(viewer);
   viewer.worker.postMessage({type: 'open', run: viewer.run.number, input, submissions});
 }
@@ -72,6 +77,7 @@ function createViewer() {
     chooseBlock: (s, index) => chooseBlock(viewer, s, index),
     selectFault: (f) => selectFault(viewer, f),
     showTestCase: (testCase) => showTestCase(viewer, viewer.run.current, testCase),
+    takeMerged: (message) => takeMerged(viewer, message),
   });
   viewer.worker.onmessage = (event) => onWorkerMessage(viewer, event.data);
   return viewer;
@@ -79,7 +85,10 @@ function createViewer() {
 
 /**
  * What the page offers its tests and other scripts: the view, the run, the fault kinds with
- * the page's words and marks for them, and compare().
+ * the page's words and marks for them, compare(), and mergedSubmission(better), which
+ * resolves to the merged submission's text ('higher' or 'lower' counts better), one character
+ * a byte, as `mrezovnik-merge INPUT SUBMISSION... --better` writes it for the loaded files in
+ * their order, and rejects with the input file's failure line or what else stopped the merge.
  */
 function publicView(viewer) {
   return {
@@ -99,12 +108,14 @@ function publicView(viewer) {
     show: (s) => switchSubmission(viewer, s),
     showTestCase: (testCase) => showTestCase(viewer, viewer.run.current, testCase),
     firstBlockOf: (s, testCase) => firstBlockOf(viewer.run, s, testCase),
+    mergedSubmission: (better) => askMerge(viewer, better, 'text'),
   };
 }
 
 const viewer = createViewer();
 bindLanguage(viewer);
 bindCanvas(viewer);
+bindChart(viewer);
 bindControls(viewer);
 bindKeys(viewer);
 draw(viewer);

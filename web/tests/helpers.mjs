@@ -3,11 +3,12 @@
 // canvas read back. Each test file (*.test.mjs, run by `node --test`) checks one feature.
 //
 // Environment: VIEWER_PAGE (the assembled index.html), MREZOVNIK (the native program),
-// MREZOVNIK_DIAGNOSE (the native diagnosis program), GEN_CASES (the case generator),
+// MREZOVNIK_DIAGNOSE (the native diagnosis program), MREZOVNIK_MERGE (the native merge
+// program), GEN_CASES (the case generator),
 // WORK_DIR (scratch), SCREENSHOT (where the screenshot of a refused block and its faults
 // goes; none when unset), CHROMIUM (default /usr/bin/chromium).
 import assert from 'node:assert/strict';
-import {execFileSync} from 'node:child_process';
+import {execFileSync, spawnSync} from 'node:child_process';
 import {createHash} from 'node:crypto';
 import {createServer} from 'node:http';
 import {mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync} from 'node:fs';
@@ -22,6 +23,8 @@ export const pageUrl = pathToFileURL(page).href;
 const native = resolve(process.env.MREZOVNIK ?? join(root, 'build/release/driver/mrezovnik'));
 const nativeDiagnose = resolve(process.env.MREZOVNIK_DIAGNOSE ??
                                join(root, 'build/release/driver/mrezovnik-diagnose'));
+const nativeMergeProgram = resolve(process.env.MREZOVNIK_MERGE ??
+                                   join(root, 'build/release/merge/mrezovnik-merge'));
 export const genCases = resolve(process.env.GEN_CASES ?? join(root, 'build/release/tools/gen_cases'));
 const workRoot = resolve(process.env.WORK_DIR ?? join(root, 'build/viewer-tests'));
 export const FirstViewLimitMs = 3000;
@@ -129,6 +132,16 @@ export function nativeRun(input, submission) {
 export function nativeDiagnosis(input, submission) {
   return JSON.parse(execFileSync(nativeDiagnose, [input, submission], {encoding: 'utf8',
                                                                        maxBuffer: 1 << 30}));
+}
+
+/**
+ * The native merge of submissions, in the order given: its standard output and error, one
+ * character a byte, and its exit code.
+ */
+export function nativeMerge(input, submissions, better) {
+  const run = spawnSync(nativeMergeProgram, [input, ...submissions, '--better', better],
+                        {encoding: 'latin1', maxBuffer: 1 << 30});
+  return {stdout: run.stdout, stderr: run.stderr, exitCode: run.status};
 }
 
 /** The SHA-256 of a text's bytes (one a character), in hex. */

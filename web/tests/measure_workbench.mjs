@@ -1,11 +1,12 @@
 // Measures the page with many full-size submissions of one input loaded at once: the memory
 // of every browser process, the module's wasm memory, how long the page takes to answer and to
-// switch submissions while they are loaded, and the time of a comparison. Not a test: its
-// figures go into the notes on the viewer.
+// switch submissions while they are loaded, the time of a comparison, of drawing the chart of
+// the counts and of downloading the merge of all of them. Not a test: its figures go into the
+// notes on the viewer.
 //
 //   node tests/measure_workbench.mjs INPUT SUBMISSION... [--copies N]
 // Each SUBMISSION is given N times (default 1) under names of its own (hard links in scratch).
-import {linkSync, mkdtempSync, rmSync} from 'node:fs';
+import {linkSync, mkdtempSync, rmSync, statSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {basename, join, resolve} from 'node:path';
 import {browserMemory, finished, launch, pageUrl} from './helpers.mjs';
@@ -60,6 +61,13 @@ try {
     return performance.now() - at;
   });
   const after = browserMemory(profile);
+  const mergeStarted = Date.now();
+  const [download] = await Promise.all([tab.waitForEvent('download', {timeout: 600000}),
+                                        tab.click('#merge-higher')]);
+  const mergeMs = Date.now() - mergeStarted;
+  const merged = statSync(await download.path()).size;
+  const merging = await tab.evaluate(() => window.mrezovnikViewer.timings);
+  const afterMerge = browserMemory(profile);
   console.log(submissions.length + ' submissions of ' + basename(input) + ' loaded (every block ' +
               'diagnosed) after ' + loadedMs + ' ms');
   console.log('browser memory (PSS over all its processes; resident in the largest): ' +
@@ -70,6 +78,12 @@ try {
   console.log('the page answers within ' + answer + ' ms; a switch to the next submission on the ' +
               'same test case takes ' + Math.min(...switches) + '..' + Math.max(...switches) +
               ' ms; compare(0, 1) took ' + compared.toFixed(1) + ' ms');
+  console.log('the chart of ' + (await tab.$$eval('#chart circle', (points) => points.length)) +
+              ' points was drawn in ' + timings.chart.toFixed(1) + ' ms (the last time)');
+  console.log('the merge of all (higher is better) was downloaded ' + mergeMs + ' ms after the ' +
+              'click (' + Math.round(merging.merged) + ' ms from the request to its bytes in the ' +
+              'page), ' + merged + ' bytes; browser memory then ' + afterMerge.totalMb + ' MB; ' +
+              afterMerge.largestMb + ' MB');
 } finally {
   await browser.close();
   rmSync(profile, {recursive: true, force: true});

@@ -249,6 +249,25 @@ export async function startModule(print) {
       return white < 0 ? null : {white, black: module._viewerBlackCount(session, row, column)};
     },
     /**
+     * Merges mounted submissions, in the order given, as mrezovnik-merge INPUT SUBMISSION...
+     * --better `better` ('higher' or 'lower') does: {bytes} of the merged submission as it
+     * writes them to standard output, or {problem}: what it tells instead (the input file's
+     * failure line, or what else stopped the merge).
+     */
+    merge(inputPath, submissionPaths, better) {
+      const texts = [inputPath, submissionPaths.join('\n'), better].map((text) => cString(module, text));
+      const merge = module._viewerMerge(...texts);
+      texts.forEach((text) => module._free(text));
+      if (!merge) throw new Error('out of memory in the merge, or no direction ' + better);
+      try {
+        const address = module._viewerMergeText(merge);
+        const bytes = module.HEAPU8.slice(address, address + module._viewerMergeLength(merge));
+        return module._viewerMergeFailed(merge) ? {problem: latin1(bytes)} : {bytes};
+      } finally {
+        module._viewerMergeDestroy(merge);
+      }
+    },
+    /**
      * Evaluates two mounted files as the evaluator does, for a session: the exit code, the
      * report's bytes and the start shown as text, all written from the evaluation's outcome,
      * and the header line of the block that it refused (or 0).

@@ -10,12 +10,15 @@
 //                                    submission; the submission `keep` keeps its shown block
 //   {type: 'counts', submission, row, column}  the counts of one cell of a shown block
 //   {type: 'report', submission}     the report of a submission, if it has not come yet
+//   {type: 'merge', id, better, as}  the merge of the submissions, as mrezovnik-merge makes it,
+//                                    as its bytes (as: 'bytes') or a text of one character a byte
 //   {type: 'drawn'}                  the block last posted is on the screen
 // Messages to the page: 'module' (the module's task name and fault kinds, once it has started),
 // 'progress', 'report', 'blocks' (verdicts as they are judged, then the stop and the answers
-// per test case), 'block', 'counts', 'timings', 'failed'; all but 'module', 'timings' and
+// per test case), 'block', 'counts', 'merged' (the merged submission, or the problem that
+// stopped the merge), 'timings', 'failed'; all but 'module', 'merged', 'timings' and
 // 'failed' name their submission, and all but 'module' their run.
-import {startModule} from './module_api.js';
+import {latin1, startModule} from './module_api.js';
 import {AheadSlices, SliceBytes} from './file_slices.js';
 import {newWorkerRun} from './worker_run.js';
 import {warmUp} from './warm_up.js';
@@ -225,6 +228,25 @@ function showCounts(worker, s, row, column) {
   if (counts) postMessage({type: 'counts', run: worker.run.run, submission: s, row, column, ...counts});
 }
 
+/**
+ * Merges the run's submissions, in the order loaded, as mrezovnik-merge does, and posts the
+ * merged submission as its bytes or as a text, or what stopped the merge (a file that the
+ * browser can no longer read, too).
+ */
+function merge(worker, {id, better, as}) {
+  const {api, run} = worker;
+  const started = performance.now();
+  let merged;
+  try {
+    merged = api.merge(run.paths.input, run.paths.submissions, better);
+  } catch (error) {
+    merged = {problem: error instanceof Error ? error.message : String(error)};
+  }
+  if (merged.bytes && as === 'text') merged = {text: latin1(merged.bytes)};
+  postMessage({type: 'merged', run: run.run, id, ...merged, ms: performance.now() - started},
+              merged.bytes ? [merged.bytes.buffer] : []);
+}
+
 /** Handles each message of the page. */
 async function onMessage(worker, message) {
   try {
@@ -236,6 +258,8 @@ async function onMessage(worker, message) {
       showBlock(worker, message.submission, message.index, message.keep);
     } else if (message.type === 'report') {
       evaluate(worker, message.submission);
+    } else if (message.type === 'merge') {
+      merge(worker, message);
     } else if (message.type === 'counts') {
       showCounts(worker, message.submission, message.row, message.column);
     } else if (message.type === 'drawn') {
