@@ -9,6 +9,7 @@
 
 #include "evaluation/best_counts.h"
 #include "standings/csv.h"
+#include "standings/path_in_folder.h"
 #include "standings/standings_csv.h"
 
 namespace {
@@ -16,8 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 /// The whole of the file at `path`, or nothing when it cannot be read.
-std::optional<std::string> wholeFile(const fs::path& path) {
-  std::FILE* file = std::fopen(path.string().c_str(), "rb");
+std::optional<std::string> wholeFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return std::nullopt;
   std::string text;
   char chunk[65536];
@@ -32,14 +33,14 @@ std::optional<std::string> wholeFile(const fs::path& path) {
 /// The records of the CSV file `name` in `dir`, whose header starts with `columns`; every
 /// record has as many fields as the header.
 template <std::size_t Count>
-std::vector<CsvRecord> readCsv(const fs::path& dir, std::string_view name,
+std::vector<CsvRecord> readCsv(const std::string& dir, std::string_view name,
                                const std::array<std::string_view, Count>& columns) {
-  const fs::path path = dir / name;
+  const std::string path = pathInFolder(dir, name);
   const std::optional<std::string> text = wholeFile(path);
-  if (!text) throw EEarlierRun(path.string() + " cannot be read");
+  if (!text) throw EEarlierRun(path + " cannot be read");
   std::optional<std::vector<CsvRecord>> records = parseCsv(*text);
   const auto malformed = [&path](std::string_view what) {
-    return EEarlierRun(path.string() + " is not as mrezovnik-rank writes it: " + std::string(what));
+    return EEarlierRun(path + " is not as mrezovnik-rank writes it: " + std::string(what));
   };
   if (!records) throw malformed("a quote out of place");
   if (records->empty() || records->front().size() < Count ||
@@ -54,15 +55,15 @@ std::vector<CsvRecord> readCsv(const fs::path& dir, std::string_view name,
 }
 
 /// The best counts of best.txt in `dir`; an empty one gives none.
-CountsByTestCase readBest(const fs::path& dir, int32_t testCaseCount) {
-  const fs::path path = dir / "best.txt";
+CountsByTestCase readBest(const std::string& dir, int32_t testCaseCount) {
+  const std::string path = pathInFolder(dir, "best.txt");
   const std::optional<std::string> text = wholeFile(path);
-  if (!text) throw EEarlierRun(path.string() + " cannot be read");
+  if (!text) throw EEarlierRun(path + " cannot be read");
   if (text->find_first_not_of("\r\n") == std::string::npos) {
     return CountsByTestCase(static_cast<std::size_t>(testCaseCount));
   }
   try {
-    return readBestCounts(path.string(), testCaseCount);
+    return readBestCounts(path, testCaseCount);
   } catch (const EAnswerFile& fault) {
     throw EEarlierRun(fault.message);
   }

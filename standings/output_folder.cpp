@@ -5,6 +5,8 @@
 #include <system_error>
 #include <utility>
 
+#include "standings/path_in_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -42,14 +44,14 @@ std::string writeOutputFolder(const std::string& dir, const std::vector<OutputFi
   for (const OutputFile& file : files) {
     if (!writePart(partPath(folder, file.name), file)) {
       removeParts(folder, files);
-      return (folder / file.name).string() + " cannot be written";
+      return pathInFolder(dir, file.name) + " cannot be written";
     }
   }
   for (const OutputFile& file : files) {
     fs::rename(partPath(folder, file.name), folder / file.name, error);
     if (error) {
       removeParts(folder, files);
-      return (folder / file.name).string() + " cannot be replaced: " + error.message();
+      return pathInFolder(dir, file.name) + " cannot be replaced: " + error.message();
     }
   }
   for (const std::string_view name : stale) fs::remove(folder / name, error);

@@ -4,7 +4,6 @@
 #include <array>
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,6 +17,7 @@
 #include "standings/changes.h"
 #include "standings/judging.h"
 #include "standings/output_folder.h"
+#include "standings/path_in_folder.h"
 #include "standings/progress_bar.h"
 #include "standings/rank_call.h"
 #include "standings/standings.h"
@@ -100,7 +100,7 @@ void printSummary(const Standings& standings, const std::string& out) {
 /// it reads (the input file, a submission), through any link; "" when none is.
 std::string replacedFile(const RankCall& call, const std::vector<SubmissionFile>& files) {
   for (const std::string_view name : WrittenNames) {
-    const std::string path = (std::filesystem::path(call.out) / name).string();
+    const std::string path = pathInFolder(call.out, name);
     if (namesSameFile(path.c_str(), call.input.c_str())) return path + " is the input file";
     for (const SubmissionFile& file : files) {
       if (namesSameFile(path.c_str(), file.path.c_str()))

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "standings/path_in_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -15,13 +17,6 @@ SubmissionFile fileAt(const std::string& path) {
   return {path, fs::path(path).filename().string(), error ? 0 : size};
 }
 
-/// A folder's path as named, joined with the name of a file in it by a slash, which every
-/// platform takes, unless the folder's path ends with a separator: the same text everywhere.
-std::string joined(const std::string& folder, const fs::path& name) {
-  const bool separated = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
-  return folder + (separated ? "" : "/") + name.string();
-}
-
 /// The regular files directly inside `folder`, sorted by name; false when it cannot be listed.
 bool listFolder(const std::string& folder, std::vector<SubmissionFile>& files) {
   std::error_code error;
@@ -30,7 +25,7 @@ bool listFolder(const std::string& folder, std::vector<SubmissionFile>& files) {
   std::vector<SubmissionFile> found;
   for (; entries != fs::directory_iterator(); entries.increment(error)) {
     if (entries->is_regular_file(error)) {
-      found.push_back(fileAt(joined(folder, entries->path().filename())));
+      found.push_back(fileAt(pathInFolder(folder, entries->path().filename().string())));
     }
   }
   if (error) return false;
